@@ -1,0 +1,199 @@
+#include "Cli.h"
+
+#include "model/TextFile.h"
+#include "shell/Editor.h"
+#include "shell/EditorConfiguration.h"
+#include "shell/FileCommands.h"
+#include "shell/Prompts.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+#include <deque>
+#include <map>
+
+namespace swted {
+
+namespace {
+
+const char *const Usage =
+    "Usage: swted-cli [--program-dir DIR] COMMAND ...\n"
+    "Commands:\n"
+    "  types                      list the configured file types\n"
+    "  show FILE                  print the 140 switch values of FILE\n"
+    "  set FILE N=V [N=V ...]     set switch N (1 to 140) to V and save FILE\n"
+    "  rewrite FILE ...           read and save each FILE\n"
+    "  convert FILE NEWFILE       save FILE as NEWFILE (another type or name)\n"
+    "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
+    "directory of this program.\n";
+
+// Messages go to standard error, every line break of theirs as one line
+// break; questions are answered Yes; the save dialog returns the names it is
+// given, then cancels.
+class ConsolePrompts : public Prompts {
+public:
+    explicit ConsolePrompts(QTextStream &err) : err(err) {}
+
+    std::deque<QString> saveNames;
+
+    Answer ShowMessage(const Message &message) override
+    {
+        QString text = message.text;
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        err << text << '\n';
+        err.flush();
+        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> GetOpenFileName(const FileDialogRequest &) override { return std::nullopt; }
+    std::optional<QString> GetSaveFileName(const FileDialogRequest &) override
+    {
+        if (saveNames.empty())
+            return std::nullopt;
+        QString name = saveNames.front();
+        saveNames.pop_front();
+        return name;
+    }
+    void SetBusy(bool) override {}
+    void EndProgram(int) override {}
+
+private:
+    QTextStream &err;
+};
+
+int BadUsage(QTextStream &err, const QString &why)
+{
+    err << "swted-cli: " << why << '\n' << Usage;
+    err.flush();
+    return CliBadUsage;
+}
+
+bool ReadFile(Editor &editor, const QString &path)
+{
+    SetCurrentFile(editor, path);
+    return ReadOptionsFile(editor);
+}
+
+// N=V with N from 1 to 140 and V a whole 32-bit decimal number.
+bool ParseAssignment(const QString &text, int &n, int32_t &v)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3})=([+-]?[0-9]{1,10})$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    n = m.captured(1).toInt();
+    bool ok = false;
+    const long long value = m.captured(2).toLongLong(&ok);
+    if (!ok || n < 1 || n > SwitchCount || value < INT32_MIN || value > INT32_MAX)
+        return false;
+    v = static_cast<int32_t>(value);
+    return true;
+}
+
+} // namespace
+
+int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err)
+{
+    QStringList args = arguments;
+    QString programDirectory = executableDirectory;
+    while (!args.isEmpty() && args.front().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--help")) {
+            out << Usage;
+            return CliDone;
+        }
+        if (option == QLatin1String("--program-dir")) {
+            if (args.isEmpty())
+                return BadUsage(err, QStringLiteral("--program-dir needs a directory"));
+            programDirectory = args.takeFirst();
+        } else if (option.startsWith(QLatin1String("--program-dir="))) {
+            programDirectory = option.mid(14);
+        } else {
+            return BadUsage(err, QStringLiteral("unknown option ") + option);
+        }
+    }
+    if (args.isEmpty())
+        return BadUsage(err, QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+
+    // Check the shape of the command before anything is read or written.
+    std::map<int, int32_t> assignments;
+    if (command == QLatin1String("types")) {
+        if (!args.isEmpty())
+            return BadUsage(err, QStringLiteral("types takes no arguments"));
+    } else if (command == QLatin1String("show")) {
+        if (args.size() != 1)
+            return BadUsage(err, QStringLiteral("show needs one FILE"));
+    } else if (command == QLatin1String("set")) {
+        if (args.size() < 2)
+            return BadUsage(err, QStringLiteral("set needs a FILE and at least one N=V"));
+        for (int i = 1; i < args.size(); ++i) {
+            int n = 0;
+            int32_t v = 0;
+            if (!ParseAssignment(args[i], n, v))
+                return BadUsage(err, QStringLiteral("bad assignment '") + args[i]
+                                         + QStringLiteral("': N must be 1 to 140 and V a 32-bit whole number"));
+            assignments[n] = v;
+        }
+    } else if (command == QLatin1String("rewrite")) {
+        if (args.isEmpty())
+            return BadUsage(err, QStringLiteral("rewrite needs at least one FILE"));
+    } else if (command == QLatin1String("convert")) {
+        if (args.size() != 2)
+            return BadUsage(err, QStringLiteral("convert needs FILE and NEWFILE"));
+    } else {
+        return BadUsage(err, QStringLiteral("unknown command ") + command);
+    }
+
+    ConsolePrompts prompts(err);
+    Editor editor(prompts);
+    editor.ProgramDirectory = WithTrailingSeparator(programDirectory);
+    if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, prompts))
+        return CliBadConfiguration;
+
+    if (command == QLatin1String("types")) {
+        for (const FileType &t : editor.config.FileTypes) {
+            out << t.Extension << '|' << t.Description << '|' << t.LeadLines << '|' << t.BlockKeyword << '|'
+                << t.HeadLines << '|' << t.SwitchesPerLine << '\n';
+        }
+        out << "filter: " << editor.config.OpenFilter << '\n';
+        out << "restricted: " << (editor.config.RunTypeRestricted ? "yes" : "no") << '\n';
+        return CliDone;
+    }
+
+    if (command == QLatin1String("show")) {
+        if (!ReadFile(editor, args[0]))
+            return CliFileFailed;
+        for (int n = 1; n <= SwitchCount; ++n)
+            out << n << ' ' << editor.store.GetSwitchValue(n) << '\n';
+        return CliDone;
+    }
+
+    if (command == QLatin1String("set")) {
+        if (!ReadFile(editor, args[0]))
+            return CliFileFailed;
+        for (const auto &[n, v] : assignments)
+            editor.store.SetWholeValue(n, v);
+        return SaveOptionsFile(editor) ? CliDone : CliFileFailed;
+    }
+
+    if (command == QLatin1String("rewrite")) {
+        int status = CliDone;
+        for (const QString &path : args) {
+            // Every file stands alone: nothing of one carries into the next.
+            Editor single(prompts);
+            single.ProgramDirectory = editor.ProgramDirectory;
+            single.config = editor.config;
+            if (!ReadFile(single, path) || !SaveOptionsFile(single))
+                status = CliFileFailed;
+        }
+        return status;
+    }
+
+    // convert
+    if (!ReadFile(editor, args[0]))
+        return CliFileFailed;
+    prompts.saveNames.push_back(args[1]);
+    return SaveOptionsFileAs(editor) == SaveAsResult::Saved ? CliDone : CliFileFailed;
+}
+
+} // namespace swted

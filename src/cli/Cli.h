@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace swted {
+
+enum CliStatus { CliDone = 0, CliFileFailed = 1, CliBadUsage = 2, CliBadConfiguration = 3 };
+
+// Runs one command line of the tool (the arguments after the program name).
+// Results go to out, messages and usage errors to err.
+int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err);
+
+} // namespace swted

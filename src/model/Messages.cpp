@@ -1,0 +1,117 @@
+#include "model/Messages.h"
+
+#include "model/NumberText.h"
+
+namespace swted::msg {
+
+namespace {
+const QString CR = QStringLiteral("\r");
+const QString LF = QStringLiteral("\n");
+} // namespace
+
+QString TestStringNotFound(const QString &keyword, const QString &path)
+{
+    return QStringLiteral("Test String '") + keyword + QStringLiteral("' not found in ") + path;
+}
+
+QString NoMatchingFileType(const QString &path, const QString &extension)
+{
+    const QString what = extension.isEmpty()
+        ? QStringLiteral("its name has no extension")
+        : QStringLiteral("its extension '") + extension + QStringLiteral("' matches no file type");
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR + what
+        + QStringLiteral(" listed in Swted.ini.");
+}
+
+QString NoSwitchTable(const QString &path, const QString &extension)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the file type ") + extension
+        + QStringLiteral(" has no option switch table (Swted.ini gives it no switches per line).");
+}
+
+QString CannotOpenFile(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR + reason;
+}
+
+QString EmptyFile(const QString &path)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the file is empty.");
+}
+
+QString FileEndsEarly(const QString &path, int lineCount, int switchLineCount)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the file ends after line") + NumberText(lineCount)
+        + QStringLiteral(", before its option switch table of") + NumberText(switchLineCount)
+        + QStringLiteral(" lines is complete.");
+}
+
+QString ValueOutOfRange(const QString &path, int line, int switchNumber, const QString &token)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the value '") + token + QStringLiteral("' of Option Switch")
+        + NumberText(switchNumber) + QStringLiteral(" on line") + NumberText(line)
+        + QStringLiteral(" is outside the range of -2147483648 to 2147483647.");
+}
+
+QString DescriptionFileNotFound(const QString &name, const QString &programDirectory)
+{
+    return name + QStringLiteral(" not found in the ") + programDirectory + LF
+        + QStringLiteral("directory. Please load this file ") + LF + QStringLiteral("and try again.");
+}
+
+QString BackupFailed(const QString &path, const QString &backup, const QString &reason)
+{
+    return QStringLiteral("Cannot make the backup copy ") + backup + QStringLiteral(" of ") + path
+        + QStringLiteral(":") + CR + reason + CR
+        + QStringLiteral("The file has not been saved; your changes are still in the editor.");
+}
+
+QString WriteFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot write ") + path + QStringLiteral(":") + CR + reason + CR
+        + QStringLiteral("The file on disk is unchanged; your changes are still in the editor.");
+}
+
+QString ConvertQuestion(const QString &currentPath)
+{
+    return QStringLiteral("This Format holds Option Switch information only.") + CR
+        + QStringLiteral("Other information held in ") + currentPath + CR
+        + QStringLiteral("will not be included.  Proceed anyway?");
+}
+
+QString BadFileExtension(const QString &currentExtension)
+{
+    return QStringLiteral("Bad File Extension.") + LF + QStringLiteral("Must use .") + currentExtension
+        + QStringLiteral(", .OPL or .OPS.");
+}
+
+QString OverwriteQuestion(const QString &path)
+{
+    return path + QStringLiteral(" already exists.") + CR + QStringLiteral("Overwrite?");
+}
+
+QString SaveChangesQuestion(const QString &currentPath)
+{
+    return QStringLiteral("Some Options have changed since last save") + CR + QStringLiteral("of ")
+        + currentPath + CR + QStringLiteral("Save changes to this file now?");
+}
+
+QString ConfigurationMissing(const QString &programDirectoryWithoutSeparator)
+{
+    return QStringLiteral("Cannot find SWTED.INI.  Please ensure this file is in the directory '")
+        + programDirectoryWithoutSeparator + QStringLiteral("'.");
+}
+
+QString ConfigurationError(const QString &item, int line)
+{
+    return QStringLiteral("Error at line ") + QString::number(line) + QStringLiteral(" in Swted.ini") + CR
+        + QStringLiteral("Problem reading ") + item
+        + QStringLiteral(".  Check syntax and ensure there are only blank") + CR
+        + QStringLiteral("lines before each 'Extension' line in [File Formats] block.");
+}
+
+} // namespace swted::msg

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/OptionsDocument.h"
+#include "model/SwitchStore.h"
+
+#include <QString>
+
+namespace swted {
+
+// Regenerates the head lines from the block keyword. Returns the name of the
+// description file whose texts go after the values ("VEXA.DES" for the block
+// layout, "TORVA.DES" for the switch table), or an empty text.
+QString RebuildHeadLines(OptionsDocument &doc);
+
+enum class DescriptionLoad {
+    Loaded,
+    MissingTailsEmpty,   // not found and there is no text at all to write after the values
+    MissingTailsPresent, // not found; the tails as they are will do
+};
+// Fills LineTails[1..SwitchLineCount] from a description file in the program
+// directory (its name matched without regard to case). A file shorter than
+// the table leaves the tails of the lines it lacks as they were.
+DescriptionLoad LoadDescriptionFile(OptionsDocument &doc, const QString &programDirectory, const QString &name);
+
+// Rebuilds OutputSwitchLines from the store and the tails; does nothing when
+// RebuildSwitchLines is false and no switch changed since the snapshot.
+void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count);
+
+// The backup name: the path without its extension (of the given length),
+// then "BAK" after the dot, or ".BAK" when the cut leaves no dot.
+QString BackupPathFor(const QString &path, int extensionLength);
+
+struct WriteOutcome {
+    bool ok = false;
+    QString message;
+};
+
+// Copies an existing file to its backup name, replacing an older backup.
+WriteOutcome MakeBackup(const QString &path, const QString &backupPath);
+
+// Backup first (when the file exists), then the lead, head, switch and
+// trailer lines with CR LF, through a temporary file renamed over the old
+// one. On success the snapshot is taken and RebuildSwitchLines cleared. On a
+// failure nothing was overwritten and the message says why.
+WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path);
+
+// The lines a write produces, in order (used by the writer and the tests).
+QStringList OutputLines(const OptionsDocument &doc);
+
+} // namespace swted

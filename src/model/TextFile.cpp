@@ -1,0 +1,103 @@
+#include "model/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace swted {
+
+QStringList SplitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(QString::fromLatin1(data + start, i - start));
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString::fromLatin1(data + start, size - start));
+    return lines;
+}
+
+bool ReadTextLines(const QString &path, QStringList &lines, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    lines = SplitLines(bytes);
+    return true;
+}
+
+QByteArray JoinLinesCrLf(const QStringList &lines)
+{
+    qsizetype total = 0;
+    for (const QString &line : lines)
+        total += line.size() + 2;
+    QByteArray out;
+    out.reserve(total);
+    for (const QString &line : lines) {
+        out += line.toLatin1();
+        out += "\r\n";
+    }
+    return out;
+}
+
+int LastSeparator(const QString &path)
+{
+    return static_cast<int>(qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))));
+}
+
+QString FileNameOf(const QString &path)
+{
+    return path.mid(LastSeparator(path) + 1).toUpper();
+}
+
+QString ExtensionOf(const QString &path)
+{
+    const QString name = FileNameOf(path);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+QString DirectoryOf(const QString &path)
+{
+    return path.left(LastSeparator(path) + 1);
+}
+
+QString WithTrailingSeparator(const QString &directory)
+{
+    if (directory.endsWith(QLatin1Char('/')) || directory.endsWith(QLatin1Char('\\')))
+        return directory;
+    return directory + QDir::separator();
+}
+
+QString FindFileNoCase(const QString &directory, const QString &name)
+{
+    const QString dir = WithTrailingSeparator(directory.isEmpty() ? QStringLiteral(".") : directory);
+    if (QFileInfo(dir + name).isFile())
+        return dir + name;
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir + entry;
+    }
+    return QString();
+}
+
+} // namespace swted

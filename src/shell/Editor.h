@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/OptionsDocument.h"
+#include "model/SwitchStore.h"
+#include "shell/EditorConfiguration.h"
+
+#include <QString>
+
+namespace swted {
+
+class Prompts;
+
+// Everything the program works on, owned in one place: the switch store,
+// the configuration, the file being edited. Windows and commands receive it
+// by reference; each test builds a fresh one.
+class Editor {
+public:
+    explicit Editor(Prompts &prompts) : prompts(prompts) {}
+
+    Prompts &prompts;
+    SwitchStore store;
+    EditorConfiguration config;
+    OptionsDocument file;
+    // The program's directory with its trailing separator: Swted.ini and the
+    // description files are found there.
+    QString ProgramDirectory;
+};
+
+} // namespace swted

@@ -1,0 +1,59 @@
+#include "shell/ScriptedPrompts.h"
+
+namespace swted {
+
+Answer ScriptedPrompts::ShowMessage(const Message &message)
+{
+    messages.append(message);
+    if (message.buttons == MessageButtons::Ok)
+        return Answer::Ok;
+    if (answers.empty()) {
+        ++unscriptedQuestions;
+        return defaultAnswer;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedPrompts::NextDialog(bool save, const FileDialogRequest &request)
+{
+    dialogs.append(Dialog{save, request});
+    if (dialogResults.empty())
+        return std::nullopt;
+    std::optional<QString> r = dialogResults.front();
+    dialogResults.pop_front();
+    return r;
+}
+
+std::optional<QString> ScriptedPrompts::GetOpenFileName(const FileDialogRequest &request)
+{
+    return NextDialog(false, request);
+}
+
+std::optional<QString> ScriptedPrompts::GetSaveFileName(const FileDialogRequest &request)
+{
+    return NextDialog(true, request);
+}
+
+void ScriptedPrompts::SetBusy(bool busy)
+{
+    busyDepth += busy ? 1 : -1;
+    maxBusyDepth = qMax(maxBusyDepth, busyDepth);
+}
+
+void ScriptedPrompts::EndProgram(int status)
+{
+    ended = true;
+    endStatus = status;
+}
+
+QStringList ScriptedPrompts::texts() const
+{
+    QStringList out;
+    for (const Message &m : messages)
+        out.append(m.text);
+    return out;
+}
+
+} // namespace swted
