@@ -1,0 +1,234 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace swted::test;
+
+namespace {
+
+const QString Golden = QStringLiteral(SWTED_TEST_DATA "/golden/");
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), args);
+    if (!p.waitForFinished(60000))
+        qFatal("swted-cli did not finish");
+    return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+               p.readAllStandardError()};
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *work = nullptr;
+    QString prog;
+
+    QString Copy(const QString &name)
+    {
+        const QString target = work->filePath(name);
+        QFile::remove(target);
+        QFile::copy(Golden + "in/" + name, target);
+        return target;
+    }
+    QStringList WithProg(QStringList args) const { return QStringList{"--program-dir", prog} + args; }
+
+private slots:
+    void init()
+    {
+        work = new QTemporaryDir;
+        prog = Golden + "prog";
+    }
+    void cleanup() { delete work; }
+
+    void goldenFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *n : {"BLOCK.OPT", "PIPING.IDF", "HEADER.HDR", "DEFAULT.DEF", "LIST.OPL", "TABLE.OPS"})
+            QTest::newRow(n) << QString::fromLatin1(n);
+    }
+    void goldenFiles()
+    {
+        QFETCH(QString, name);
+        const QString path = Copy(name);
+        Run r = Cli(WithProg({"show", path}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(r.out, ReadBytes(Golden + "expected/" + name + ".values"));
+
+        r = Cli(WithProg({"rewrite", path}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(ReadBytes(path), ReadBytes(Golden + "expected/" + name + ".saved"));
+        const QString backup = path.left(path.size() - 3) + "BAK";
+        QCOMPARE(ReadBytes(backup), ReadBytes(Golden + "in/" + name));
+
+        // Saving what was saved changes nothing but the backup.
+        r = Cli(WithProg({"rewrite", path}));
+        QCOMPARE(ReadBytes(path), ReadBytes(Golden + "expected/" + name + ".saved"));
+        QCOMPARE(ReadBytes(backup), ReadBytes(Golden + "expected/" + name + ".saved"));
+    }
+
+    void convertToListAndTable_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("opl") << "NEW.OPL" << "BLOCK.OPT.as.OPL";
+        QTest::newRow("ops lower case") << "new.ops" << "BLOCK.OPT.as.OPS";
+    }
+    void convertToListAndTable()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, expected);
+        const QString path = Copy("BLOCK.OPT");
+        const QString out = work->filePath(target);
+        Run r = Cli(WithProg({"convert", path, out}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(ReadBytes(out), ReadBytes(Golden + "expected/" + expected));
+        // The conversion question went to standard error, answered Yes.
+        QCOMPARE(r.err, "This Format holds Option Switch information only.\nOther information held in " + path.toUtf8()
+                            + "\nwill not be included.  Proceed anyway?\n");
+        QCOMPARE(ReadBytes(path), ReadBytes(Golden + "in/BLOCK.OPT"));
+
+        // Over an existing file: the overwrite question, a backup of it.
+        r = Cli(WithProg({"convert", path, out}));
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.endsWith(out.toUtf8() + " already exists.\nOverwrite?\n"));
+        QCOMPARE(ReadBytes(out.left(out.size() - 3) + "BAK"), ReadBytes(Golden + "expected/" + expected));
+    }
+
+    void convertSameTypeAndRefusedExtension()
+    {
+        const QString path = Copy("BLOCK.OPT");
+        Run r = Cli(WithProg({"convert", path, work->filePath("copy.opt")}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(ReadBytes(work->filePath("copy.opt")), ReadBytes(Golden + "expected/BLOCK.OPT.saved"));
+
+        r = Cli(WithProg({"convert", path, work->filePath("copy.txt")}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, QByteArray("Bad File Extension.\nMust use .OPT, .OPL or .OPS.\n"));
+        QVERIFY(!QFileInfo::exists(work->filePath("copy.txt")));
+    }
+
+    void types()
+    {
+        Run r = Cli(WithProg({"types"}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"
+                                   "OPL|OPTIONS LIST|0|SWITCH|3|1\n"
+                                   "OPS|OPTIONS TABLE|0|SWITCH|3|1\n"
+                                   "HDR|HEADER OPTIONS|0|KARVEN_HEADER|2|10\n"
+                                   "DEF|DEFAULT OPTIONS|2||0|20\n"
+                                   "IDF|PIPING DATA FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"
+                                   "filter: KARVEN OPTIONS FILE|*.OPT|OPTIONS LIST|*.OPL|OPTIONS TABLE|*.OPS|"
+                                   "HEADER OPTIONS|*.HDR|DEFAULT OPTIONS|*.DEF|PIPING DATA FILE|*.IDF|All Files (*.*)|*.*\n"
+                                   "restricted: no\n"));
+
+        WriteBytes(work->filePath("swted.INI"), "EXTENSION NOP No options\r\nLEADLINES\r\nID NOOP\r\nHEADLINES 1\r\n\r\n"
+                                                "[RUN TYPE]\r\nPROGRAM=T-KOR\r\n");
+        r = Cli({"--program-dir", work->path(), "types"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("NOP|NO OPTIONS|0|NOOP|1|-1\nfilter: NO OPTIONS|*.NOP|All Files (*.*)|*.*\nrestricted: yes\n"));
+    }
+
+    void setSwitches()
+    {
+        const QString path = Copy("BLOCK.OPT");
+        Run r = Cli(WithProg({"set", path, "1=0", "140=-2147483648", "70=2147483647"}));
+        QCOMPARE(r.status, 0);
+        r = Cli(WithProg({"show", path}));
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines[0], QByteArray("1 0"));
+        QCOMPARE(lines[69], QByteArray("70 2147483647"));
+        QCOMPARE(lines[139], QByteArray("140 -2147483648"));
+        QCOMPARE(ReadBytes(work->filePath("BLOCK.BAK")), ReadBytes(Golden + "in/BLOCK.OPT"));
+
+        const QByteArray before = ReadBytes(path);
+        for (const char *bad : {"0=1", "141=1", "1=2147483648", "1=-2147483649", "1=x", "1=", "=5", "1=1.5"}) {
+            r = Cli(WithProg({"set", path, "2=7", bad}));
+            QVERIFY2(r.status == 2, bad);
+            QVERIFY(r.err.startsWith("swted-cli: bad assignment"));
+        }
+        QCOMPARE(ReadBytes(path), before);
+    }
+
+    void rewriteGoesOnAfterAFailure()
+    {
+        const QString a = Copy("BLOCK.OPT");
+        const QString b = work->filePath("broken.OPT");
+        WriteBytes(b, "no table here\r\n");
+        const QString c = Copy("LIST.OPL");
+        Run r = Cli(WithProg({"rewrite", a, b, c}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, "Test String 'KARVEN_OPTIONS_BLOCK' not found in " + b.toUtf8() + "\n");
+        QCOMPARE(ReadBytes(a), ReadBytes(Golden + "expected/BLOCK.OPT.saved"));
+        QCOMPARE(ReadBytes(c), ReadBytes(Golden + "expected/LIST.OPL.saved"));
+        QCOMPARE(ReadBytes(b), QByteArray("no table here\r\n"));
+    }
+
+    void readFailuresAndMessages()
+    {
+        Run r = Cli(WithProg({"show", work->filePath("none.OPT")}));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.startsWith("Cannot read " + work->filePath("none.OPT").toUtf8() + ":\n"));
+
+        WriteBytes(work->filePath("a.xyz"), "1 2 3\r\n");
+        r = Cli(WithProg({"show", work->filePath("a.xyz")}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, "Cannot read " + work->filePath("a.xyz").toUtf8()
+                            + ":\nits extension 'XYZ' matches no file type listed in Swted.ini.\n");
+
+        // A description file that is missing while there is nothing to write after the values.
+        QDir(work->path()).mkdir("prog");
+        QFile::copy(prog + "/Swted.ini", work->filePath("prog/Swted.ini"));
+        WriteBytes(work->filePath("bare.OPT"), CrLf({"KARVEN_OPTIONS_BLOCK", "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+        r = Cli({"--program-dir", work->filePath("prog"), "rewrite", work->filePath("bare.OPT")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, "VEXA.DES not found in the " + work->filePath("prog/").toUtf8()
+                            + "\ndirectory. Please load this file \nand try again.\n");
+    }
+
+    void usageAndConfiguration()
+    {
+        QCOMPARE(Cli({}).status, 2);
+        QCOMPARE(Cli({"frobnicate"}).status, 2);
+        QCOMPARE(Cli(WithProg({"show"})).status, 2);
+        QCOMPARE(Cli(WithProg({"convert", "a.opt"})).status, 2);
+        QCOMPARE(Cli({"--program-dir"}).status, 2);
+        QCOMPARE(Cli({"--bogus", "types"}).status, 2);
+        Run help = Cli({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith("Usage: swted-cli [--program-dir DIR] COMMAND ..."));
+
+        Run r = Cli({"--program-dir", work->path(), "types"});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.err, "Cannot find SWTED.INI.  Please ensure this file is in the directory '" + work->path().toUtf8() + "'.\n");
+
+        WriteBytes(work->filePath("Swted.ini"), "EXTENSION OPT X\r\nLEADLINES 1a\r\n");
+        r = Cli({"--program-dir", work->path(), "show", "x.opt"});
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.err, QByteArray("Error at line 2 in Swted.ini\nProblem reading Leadlines.  Check syntax and ensure there "
+                                   "are only blank\nlines before each 'Extension' line in [File Formats] block.\n"));
+
+        // Without --program-dir the executable's own directory is used.
+        r = Cli({"types"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
