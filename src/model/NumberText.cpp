@@ -12,7 +12,7 @@ namespace {
 
 class Scanner {
 public:
-    explicit Scanner(const QString &text) : s(text) {}
+    explicit Scanner(QStringView text) : s(text) {}
 
     // The next character, skipping the blanks and tabs that may stand inside
     // a number; 0 at the end.
@@ -25,8 +25,8 @@ public:
     void advance() { ++i; }
 
 private:
-    const QString &s;
-    int i = 0;
+    QStringView s;
+    qsizetype i = 0;
 };
 
 int DigitValue(QChar c, int base)
@@ -53,7 +53,7 @@ double PrefixedValue(Scanner &sc, int base)
 
 } // namespace
 
-double NumericValue(const QString &text)
+double NumericValue(QStringView text)
 {
     Scanner sc(text);
     QChar c = sc.peek();

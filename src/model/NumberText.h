@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <optional>
 
@@ -11,7 +12,7 @@ namespace swted {
 // D); "&H" and "&O" introduce hexadecimal and octal digits. Blanks and tabs
 // inside the numeric part are skipped. A text that does not start with a
 // number reads as 0.
-double NumericValue(const QString &text);
+double NumericValue(QStringView text);
 
 // Rounded to the nearest integer, halves to the even one. Empty when the
 // result does not fit (the caller reports it; nothing wraps).

@@ -72,10 +72,10 @@ struct ParsedTable {
 // the message and leaves the result incomplete.
 std::optional<QString> ParseSwitchLines(const OptionsDocument &doc, int firstLineNumber, ParsedTable &out)
 {
-    auto valueOf = [&](const QString &token, int switchNumber, int k) -> std::optional<QString> {
+    auto valueOf = [&](QStringView token, int switchNumber, int k) -> std::optional<QString> {
         const std::optional<int32_t> v = RoundToInt32(NumericValue(token));
         if (!v)
-            return msg::ValueOutOfRange(doc.CurrentFilePath, firstLineNumber + k - 1, switchNumber, token);
+            return msg::ValueOutOfRange(doc.CurrentFilePath, firstLineNumber + k - 1, switchNumber, token.toString());
         out.values[switchNumber] = *v;
         return std::nullopt;
     };
@@ -92,7 +92,7 @@ std::optional<QString> ParseSwitchLines(const OptionsDocument &doc, int firstLin
                 i = L.size();
             i = SkipBlanks(L, i);
             const qsizetype end = TokenEnd(L, i);
-            if (auto error = valueOf(L.mid(i, end - i), k, k))
+            if (auto error = valueOf(QStringView(L).mid(i, end - i), k, k))
                 return error;
             out.tails[k] = end < L.size() ? L.mid(end) : QStringLiteral(" ");
         } else {
@@ -104,7 +104,7 @@ std::optional<QString> ParseSwitchLines(const OptionsDocument &doc, int firstLin
             for (int s = range.first; s <= lastOnLine; ++s) {
                 const qsizetype end = TokenEnd(L, i);
                 if (s <= range.last) {
-                    if (auto error = valueOf(L.mid(i, end - i), s, k))
+                    if (auto error = valueOf(QStringView(L).mid(i, end - i), s, k))
                         return error;
                 }
                 i = SkipBlanks(L, end);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <charconv>
 
 namespace swted {
 
@@ -13,11 +14,6 @@ namespace {
 
 const QString VexaDescriptionFile = QStringLiteral("VEXA.DES");
 const QString TorvaDescriptionFile = QStringLiteral("TORVA.DES");
-
-QString Blanks(int n)
-{
-    return n > 0 ? QString(n, QLatin1Char(' ')) : QString();
-}
 
 QString WithoutLeadingBlanks(const QString &s)
 {
@@ -76,6 +72,31 @@ DescriptionLoad LoadDescriptionFile(OptionsDocument &doc, const QString &program
     return DescriptionLoad::MissingTailsEmpty;
 }
 
+namespace {
+
+// The decimal text of a value, without blanks; at most 11 characters.
+struct NumberChars {
+    char text[16];
+    int size;
+    explicit NumberChars(long long v)
+    {
+        size = static_cast<int>(std::to_chars(text, text + sizeof text, v).ptr - text);
+    }
+};
+
+void AppendBlanks(QString &line, int n)
+{
+    if (n > 0)
+        line.resize(line.size() + n, QLatin1Char(' '));
+}
+
+void AppendNumber(QString &line, const NumberChars &n)
+{
+    line.append(QLatin1String(n.text, n.size));
+}
+
+} // namespace
+
 void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count)
 {
     if (!doc.RebuildSwitchLines) {
@@ -88,21 +109,29 @@ void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count)
         doc.OutputSwitchLines.append(QString());
 
     if (doc.SwitchesPerLine == 1) {
+        const bool opl = doc.IsOplExtension();
         for (int n = 1; n <= SwitchCount && n <= count; ++n) {
-            const QString N = QString::number(n);
-            const QString V = QString::number(store.GetSwitchValue(n));
+            const NumberChars N(n);
+            const NumberChars V(store.GetSwitchValue(n));
             const QString T = WithoutLeadingBlanks(doc.LineTails[n]);
             int a, b;
-            if (doc.IsOplExtension()) {
-                a = 8 - static_cast<int>(N.size());
-                b = 21 - static_cast<int>(V.size());
+            if (opl) {
+                a = 8 - N.size;
+                b = 21 - V.size;
             } else {
-                a = doc.ValueEndColumn - static_cast<int>(N.size() + V.size());
+                a = doc.ValueEndColumn - N.size - V.size;
                 b = 20;
             }
+            QString line;
+            line.reserve(N.size + V.size + qMax(a, 1) + qMax(b, 0) + T.size());
+            AppendNumber(line, N);
             // The number and the value always stay apart, so that a wide
             // value still reads back.
-            doc.OutputSwitchLines[n - 1] = N + Blanks(qMax(a, 1)) + V + Blanks(b) + T;
+            AppendBlanks(line, qMax(a, 1));
+            AppendNumber(line, V);
+            AppendBlanks(line, b);
+            line.append(T);
+            doc.OutputSwitchLines[n - 1] = line;
         }
         return;
     }
@@ -110,34 +139,36 @@ void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count)
     const bool block = doc.HasKeyword(KarvenBlockKeyword);
     int c = 0; // carry of the block layout; it runs on from line to line
     for (int k = 1; k <= count; ++k) {
+        const QString &tail = k <= SwitchCount ? doc.LineTails[k] : QString();
         QString line;
+        line.reserve(qMax(doc.SwitchesPerLine, 0) * 11 + 8 + tail.size());
         if (doc.SwitchesPerLine > 0) {
             const SwitchRange range = SwitchesOfLine(doc.SwitchesPerLine, k);
             for (int i = range.first; i <= range.last; ++i) {
-                QString V = QString::number(store.GetSwitchValue(i));
+                const NumberChars V(store.GetSwitchValue(i));
                 if (block) {
                     // A value of up to 5 - c digits fills its field from the
                     // right; a longer one gets one blank in front and narrows
                     // the next field by what it took.
-                    if (V.size() < 6 - c) {
-                        V = V.rightJustified(6 - c, QLatin1Char(' '));
+                    if (V.size < 6 - c) {
+                        AppendBlanks(line, 6 - c - V.size);
                         c = 0;
                     } else {
-                        V = QLatin1Char(' ') + V;
-                        c = static_cast<int>(V.size()) - 6;
+                        AppendBlanks(line, 1);
+                        c = V.size + 1 - 6;
                     }
                 } else {
                     c = 3;
                     // Values too wide for the field still keep one blank
                     // before them.
-                    V = V.size() >= 10 ? QLatin1Char(' ') + V : V.rightJustified(10, QLatin1Char(' '));
+                    AppendBlanks(line, V.size >= 10 ? 1 : 10 - V.size);
                 }
-                line += V;
+                AppendNumber(line, V);
             }
         }
         // At least one blank before the tail, so it never joins the last value.
-        const QString &tail = k <= SwitchCount ? doc.LineTails[k] : QString();
-        line += Blanks(qMax(5 - c, 1)) + tail;
+        AppendBlanks(line, qMax(5 - c, 1));
+        line.append(tail);
         doc.OutputSwitchLines[k - 1] = line;
     }
 }

@@ -49,11 +49,15 @@ QByteArray JoinLinesCrLf(const QStringList &lines)
     qsizetype total = 0;
     for (const QString &line : lines)
         total += line.size() + 2;
-    QByteArray out;
-    out.reserve(total);
+    QByteArray out(total, Qt::Uninitialized);
+    char *p = out.data();
     for (const QString &line : lines) {
-        out += line.toLatin1();
-        out += "\r\n";
+        // Every character is a Latin-1 one (files are read that way), so the
+        // low byte is the byte read.
+        for (QChar c : line)
+            *p++ = static_cast<char>(c.unicode() <= 0xFF ? c.unicode() : '?');
+        *p++ = '\r';
+        *p++ = '\n';
     }
     return out;
 }
