@@ -1,14 +1,23 @@
+#include "shell/Editor.h"
+#include "shell/MainWindow.h"
+#include "shell/QtPrompts.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Options Editor"));
-    window.setCentralWidget(new QLabel(QStringLiteral("Options Editor"), &window));
-    window.resize(640, 480);
+    QApplication::setApplicationName(QStringLiteral("Swted32"));
+    swted::QtPrompts prompts;
+    swted::Editor editor(prompts);
+    swted::MainWindow window(editor);
+    // The whole argument text is the name of the file to open.
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (!window.StartUp(arguments.join(QLatin1Char(' '))))
+        return prompts.Status();
     window.show();
+    if (prompts.Ended())
+        return prompts.Status();
     return app.exec();
 }

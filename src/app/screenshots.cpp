@@ -1,0 +1,81 @@
+// Writes a PNG of the main window with each page and sub-page, opened on an
+// options file, plus the tip window and the About window.
+// Usage: swted-screenshots OUTDIR [FILE]
+#include "pages/PageTable.h"
+#include "pages/PageWindow.h"
+#include "pages/TipWindow.h"
+#include "shell/Editor.h"
+#include "shell/MainWindow.h"
+#include "shell/ScriptedPrompts.h"
+#include "tools/AboutWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabBar>
+#include <QTimer>
+#include <cstdio>
+
+using namespace swted;
+
+namespace {
+
+QString Slug(const QString &caption)
+{
+    return caption.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+void Save(QWidget *w, const QString &path)
+{
+    QApplication::processEvents();
+    w->grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "Usage: swted-screenshots OUTDIR [FILE]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                  : QCoreApplication::applicationDirPath() + QStringLiteral("/../examples/PLANT.OPT");
+    ScriptedPrompts prompts;
+    prompts.defaultAnswer = Answer::No;
+    Editor editor(prompts);
+    MainWindow window(editor);
+    if (!window.StartUp(file))
+        return 3;
+    window.show();
+    for (const QString &m : prompts.texts())
+        std::fprintf(stderr, "message: %s\n", qPrintable(m));
+
+    PageWindow *page = window.ActivePage();
+    for (int position = 1; position <= PageCount && page; ++position) {
+        for (const PageEntry &entry : PageTable) {
+            if (entry.stripPosition != position)
+                continue;
+            if (entry.index != page->Spec().index) {
+                if (!window.GoToPage(page, entry.index))
+                    continue;
+                page = window.ActivePage();
+            }
+            for (int k = 1; k <= page->Spec().subPages; ++k) {
+                page->ShowSubPage(k);
+                Save(&window, QStringLiteral("%1/%2-%3.png").arg(out, Slug(QString::fromLatin1(entry.caption))).arg(k));
+            }
+            for (const TipSpec &tip : page->Spec().tips) {
+                window.ShowSwitchTip(tip.switchText, tip.text, tip.height, tip.width);
+                Save(window.Tip(), QStringLiteral("%1/tip-%2.png").arg(out, tip.label));
+            }
+        }
+    }
+    AboutWindow about(window.VersionText(), &window);
+    about.show();
+    Save(&about, out + QStringLiteral("/about.png"));
+    return 0;
+}

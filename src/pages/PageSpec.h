@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace swted {
+
+// How a control is bound to its switch.
+enum class Bind {
+    Check,     // a check box on one position
+    Options,   // option buttons on one position
+    List,      // a drop-down list whose index is the range's value
+    Text,      // a text field showing a range (or, width 9, the whole value)
+    WholeText, // a text field read back as a whole 16-bit value
+    Label,     // text on the page, bound to no switch
+    Rule,      // no control: a step of the page's own code in the layout or read order
+};
+
+// One control of a page, described without widgets: the switch positions it
+// edits, its range and default, the captions the user sees and where it
+// stands. The same description builds the page, lays it out, reads it back,
+// and tells tools outside the window where a switch is edited.
+struct ControlSpec {
+    QString name;             // object name; option buttons are name_0, name_1, ...
+    Bind bind = Bind::Label;
+    int switchNumber = 0;
+    int start = 1;
+    int width = 1;
+    int maximum = 0;          // lists: the index of the last item
+    int defaultValue = 0;     // lists: the item shown for an out-of-range value
+    QString defaultText;      // text fields: shown for 0, typed to store 0
+    bool readWithDefault = true; // text fields: typing the default text stores 0
+    bool whole = false;       // check boxes and options: read back the whole value
+    int keep = 0;             // whole-value texts: the rightmost characters read back
+    QString caption;          // check box text, field or list label
+    QStringList items;        // list items, or option captions
+    QString unit;             // a unit label after a text field ("%")
+    QString panel;            // caption of the panel that holds it
+    QString frame;            // caption of a frame inside the panel (may be empty)
+    int subPage = 1;
+    QString switchLabel;      // the small switch-number label ("14", "32 / 34")
+    QString help;             // object name of its "?" help label, if any
+    bool restricted = true;   // disabled for the T-KOR run type
+    bool customLayout = false; // the page's own code shows it
+    bool customRead = false;   // the page's own code reads it back
+
+    // Builders, so a page's table reads as a list of its controls.
+    ControlSpec &In(const QString &panelCaption, int page = 1)
+    {
+        panel = panelCaption;
+        subPage = page;
+        return *this;
+    }
+    ControlSpec &Framed(const QString &frameCaption)
+    {
+        frame = frameCaption;
+        return *this;
+    }
+    ControlSpec &Label(const QString &number)
+    {
+        switchLabel = number;
+        return *this;
+    }
+    ControlSpec &Help(const QString &labelName)
+    {
+        help = labelName;
+        return *this;
+    }
+    ControlSpec &Whole()
+    {
+        whole = true;
+        return *this;
+    }
+    ControlSpec &NoDefaultOnRead()
+    {
+        readWithDefault = false;
+        return *this;
+    }
+    ControlSpec &Unit(const QString &text)
+    {
+        unit = text;
+        return *this;
+    }
+    ControlSpec &Unrestricted()
+    {
+        restricted = false;
+        return *this;
+    }
+    ControlSpec &Keep(int characters)
+    {
+        keep = characters;
+        return *this;
+    }
+    ControlSpec &OwnLayout()
+    {
+        customLayout = true;
+        return *this;
+    }
+    ControlSpec &OwnRead()
+    {
+        customRead = true;
+        return *this;
+    }
+    ControlSpec &Own() { return OwnLayout().OwnRead(); }
+};
+
+ControlSpec CheckSpec(const QString &name, int switchNumber, int position, const QString &caption);
+ControlSpec OptionsSpec(const QString &name, int switchNumber, int position, const QStringList &captions);
+ControlSpec ListSpec(const QString &name, int switchNumber, int start, int width, int maximum, int defaultValue,
+                     const QString &caption, const QStringList &items);
+ControlSpec TextSpec(const QString &name, int switchNumber, int start, int width, const QString &defaultText,
+                     const QString &caption);
+ControlSpec WholeTextSpec(const QString &name, int switchNumber, int start, int width, int keep,
+                          const QString &caption);
+// A step of the page's own code, at its place in the layout and read order.
+ControlSpec RuleSpec(const QString &name, int switchNumber);
+ControlSpec LabelSpec(const QString &name, const QString &text);
+
+// A panel of a sub-page and where it stands in the sub-page's grid.
+struct PanelSpec {
+    QString caption;
+    int subPage = 1;
+    int row = 0;
+    int column = 0;
+    int rowSpan = 1;
+};
+
+// A tip: the switch text of the tip window's title, its text and the size
+// of its text area and window in twips.
+struct TipSpec {
+    QString label; // help label object name
+    QString switchText;
+    QString text;
+    int height = 0;
+    int width = 0;
+};
+
+struct PageSpec {
+    int index = 0;
+    QString window;
+    QString tabCaption;
+    int subPages = 1;
+    QVector<PanelSpec> panels;
+    QVector<ControlSpec> controls;
+    QVector<TipSpec> tips;
+
+    const ControlSpec *Control(const QString &name) const;
+    const TipSpec *Tip(const QString &label) const;
+    // The controls that edit any position of a switch.
+    QVector<const ControlSpec *> ControlsOfSwitch(int switchNumber) const;
+};
+
+} // namespace swted

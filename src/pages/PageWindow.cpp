@@ -1,0 +1,531 @@
+#include "pages/PageWindow.h"
+
+#include "model/Messages.h"
+#include "model/NumberText.h"
+#include "pages/Bindings.h"
+#include "pages/ClickLabel.h"
+#include "pages/PageTable.h"
+#include "shell/Editor.h"
+#include "shell/Prompts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace swted {
+
+namespace {
+
+// The page arrows: a filled triangle pointing left or right.
+QPixmap ArrowImage(bool next, const QColor &colour)
+{
+    QPixmap pm(28, 18);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    if (next) {
+        path.moveTo(4, 3);
+        path.lineTo(24, 9);
+        path.lineTo(4, 15);
+    } else {
+        path.moveTo(24, 3);
+        path.lineTo(4, 9);
+        path.lineTo(24, 15);
+    }
+    path.closeSubpath();
+    p.fillPath(path, colour);
+    return pm;
+}
+
+QString Key(int subPage, const QString &a, const QString &b = QString())
+{
+    return QString::number(subPage) + QLatin1Char('\x1f') + a + QLatin1Char('\x1f') + b;
+}
+
+} // namespace
+
+PageWindow::PageWindow(Editor &editor, PageHost &host, const PageSpec &spec, QWidget *parent)
+    : QWidget(parent), editor(editor), host(host), spec(spec)
+{
+    setObjectName(spec.window);
+}
+
+SwitchStore &PageWindow::Store() const { return editor.store; }
+Prompts &PageWindow::Asker() const { return editor.prompts; }
+bool PageWindow::Restricted() const { return editor.config.RunTypeRestricted; }
+
+void PageWindow::Build()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    tabStrip = new QTabBar(this);
+    tabStrip->setObjectName(QStringLiteral("TabStrip1"));
+    tabStrip->setExpanding(false);
+    tabStrip->setDrawBase(true);
+    for (const QString &caption : TabCaptionsInStripOrder())
+        tabStrip->addTab(caption);
+    tabStrip->setCurrentIndex(PageOfIndex(spec.index).stripPosition - 1);
+    tabStrip->setAccessibleName(QStringLiteral("Option pages"));
+    outer->addWidget(tabStrip);
+
+    auto *body = new QFrame(this);
+    body->setFrameShape(QFrame::StyledPanel);
+    auto *bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(8, 8, 8, 6);
+    frames = new QStackedWidget(body);
+    bodyLayout->addWidget(frames);
+    outer->addWidget(body);
+
+    framesByNumber.resize(spec.subPages + 1);
+    for (int k = 1; k <= spec.subPages; ++k) {
+        QWidget *frame = BuildSubPage(k);
+        framesByNumber[k] = frame;
+        frames->addWidget(frame);
+    }
+    for (const ControlSpec &c : spec.controls) {
+        if (c.bind != Bind::Rule)
+            BuildControl(c, GridFor(c));
+    }
+    // Each panel's rows stay at the top; spare room goes below them.
+    for (auto it = grids.begin(); it != grids.end(); ++it)
+        it.value()->setRowStretch(it.value()->rowCount(), 1);
+
+    connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
+    Connect();
+    setFixedSize(sizeHint());
+}
+
+QWidget *PageWindow::BuildSubPage(int k)
+{
+    auto *frame = new QFrame;
+    frame->setObjectName(QStringLiteral("Page_%1").arg(k));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto *grid = new QGridLayout;
+    grid->setSpacing(8);
+    v->addLayout(grid, 1);
+
+    for (const PanelSpec &p : spec.panels) {
+        if (p.subPage != k)
+            continue;
+        auto *box = new QGroupBox(p.caption, frame);
+        box->setObjectName(QStringLiteral("Panel_") + QString(p.caption).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_")));
+        auto *g = new QGridLayout(box);
+        g->setHorizontalSpacing(6);
+        g->setVerticalSpacing(4);
+        g->setColumnStretch(2, 1);
+        grids.insert(box, g);
+        panels.insert(Key(k, p.caption), box);
+        grid->addWidget(box, p.row, p.column, p.rowSpan, 1);
+    }
+
+    if (spec.subPages > 1) {
+        auto *foot = new QHBoxLayout;
+        const QColor arrow = palette().color(QPalette::Highlight);
+        if (k > 1) {
+            auto *prev = new ClickLabel(QString(), frame);
+            prev->setObjectName(QStringLiteral("imgPrevPage_%1").arg(k - 1));
+            prev->setPixmap(ArrowImage(false, arrow));
+            prev->setAccessibleName(QStringLiteral("Previous page (page %1)").arg(k - 1));
+            prev->setToolTip(prev->accessibleName());
+            connect(prev, &ClickLabel::clicked, this, [this, k] { ShowSubPage(k - 1); });
+            foot->addWidget(prev);
+        } else {
+            foot->addSpacing(28);
+        }
+        auto *label = new QLabel(QStringLiteral("Page %1 of %2").arg(k).arg(spec.subPages), frame);
+        label->setObjectName(QStringLiteral("lblFoot1"));
+        label->setAlignment(Qt::AlignCenter);
+        foot->addWidget(label, 1);
+        if (k < spec.subPages) {
+            auto *next = new ClickLabel(QString(), frame);
+            next->setObjectName(QStringLiteral("ImgNextPage_%1").arg(k + 1));
+            next->setPixmap(ArrowImage(true, arrow));
+            next->setAccessibleName(QStringLiteral("Next page (page %1)").arg(k + 1));
+            next->setToolTip(next->accessibleName());
+            connect(next, &ClickLabel::clicked, this, [this, k] { ShowSubPage(k + 1); });
+            foot->addWidget(next);
+        } else {
+            foot->addSpacing(28);
+        }
+        v->addLayout(foot);
+    }
+    return frame;
+}
+
+QGridLayout *PageWindow::GridFor(const ControlSpec &c)
+{
+    QGroupBox *panel = panels.value(Key(c.subPage, c.panel));
+    if (!panel) {
+        // A control whose panel is not listed gets a panel of its own at the
+        // bottom of its sub-page.
+        QWidget *frame = framesByNumber.value(c.subPage);
+        auto *grid = static_cast<QGridLayout *>(static_cast<QVBoxLayout *>(frame->layout())->itemAt(0)->layout());
+        panel = new QGroupBox(c.panel, frame);
+        auto *g = new QGridLayout(panel);
+        g->setColumnStretch(2, 1);
+        grids.insert(panel, g);
+        panels.insert(Key(c.subPage, c.panel), panel);
+        grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (c.frame.isEmpty())
+        return grids.value(panel);
+    const QString key = Key(c.subPage, c.panel, c.frame);
+    QGroupBox *inner = innerFrames.value(key);
+    if (!inner) {
+        inner = new QGroupBox(c.frame, panel);
+        auto *g = new QGridLayout(inner);
+        g->setHorizontalSpacing(6);
+        g->setVerticalSpacing(4);
+        g->setColumnStretch(2, 1);
+        grids.insert(inner, g);
+        innerFrames.insert(key, inner);
+        QGridLayout *pg = grids.value(panel);
+        pg->addWidget(inner, pg->rowCount(), 0, 1, 5);
+    }
+    return grids.value(inner);
+}
+
+QWidget *PageWindow::SwitchNumberLabel(const QString &text, const QString &controlName)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QStringLiteral("lblSwitch_") + controlName);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    label->setFont(f);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAccessibleName(QStringLiteral("Switch ") + text);
+    label->setToolTip(QStringLiteral("Option Switch ") + text);
+    return label;
+}
+
+void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
+{
+    int row = grid->rowCount();
+    // rowCount() is 1 for an empty grid; start at row 0 then.
+    if (row == 1 && !grid->itemAtPosition(0, 0) && grid->count() == 0)
+        row = 0;
+    QVector<QWidget *> &extra = related[c.name];
+    auto addTrailing = [&](int r) {
+        if (!c.unit.isEmpty()) {
+            auto *u = new QLabel(c.unit);
+            grid->addWidget(u, r, 2);
+            extra.append(u);
+        }
+        if (!c.help.isEmpty()) {
+            const TipSpec *tip = spec.Tip(c.help);
+            auto *help = new ClickLabel(QStringLiteral("?"));
+            help->setObjectName(c.help);
+            help->setAccessibleName(QStringLiteral("Tip for Switch ") + (tip ? tip->switchText : QString()));
+            help->setToolTip(help->accessibleName());
+            QFont f = help->font();
+            f.setBold(true);
+            help->setFont(f);
+            help->setForegroundRole(QPalette::Link);
+            if (tip) {
+                const TipSpec t = *tip;
+                connect(help, &ClickLabel::clicked, this,
+                        [this, t] { host.ShowSwitchTip(t.switchText, t.text, t.height, t.width); });
+            }
+            grid->addWidget(help, r, 3);
+            widgets.insert(c.help, help);
+            extra.append(help);
+        }
+        if (!c.switchLabel.isEmpty()) {
+            QWidget *l = SwitchNumberLabel(c.switchLabel, c.name);
+            grid->addWidget(l, r, 4);
+            extra.append(l);
+        }
+    };
+
+    switch (c.bind) {
+    case Bind::Check: {
+        auto *box = new QCheckBox(c.caption);
+        box->setObjectName(c.name);
+        grid->addWidget(box, row, 0, 1, 2);
+        widgets.insert(c.name, box);
+        addTrailing(row);
+        break;
+    }
+    case Bind::Options: {
+        auto *group = new QButtonGroup(this);
+        QVector<QRadioButton *> buttons;
+        for (int i = 0; i < c.items.size(); ++i) {
+            auto *b = new QRadioButton(c.items[i]);
+            b->setObjectName(c.name + QStringLiteral("_%1").arg(i));
+            group->addButton(b, i);
+            grid->addWidget(b, row + i, 0, 1, 2);
+            buttons.append(b);
+            widgets.insert(b->objectName(), b);
+        }
+        optionGroups.insert(c.name, buttons);
+        addTrailing(row);
+        break;
+    }
+    case Bind::List: {
+        auto *list = new QComboBox;
+        list->setObjectName(c.name);
+        list->addItems(c.items);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        int col = 0;
+        if (!c.caption.isEmpty()) {
+            auto *label = new QLabel(c.caption);
+            label->setBuddy(list);
+            grid->addWidget(label, row, 0);
+            extra.append(label);
+            col = 1;
+        }
+        list->setAccessibleName(!c.caption.isEmpty() ? QString(c.caption).remove(QLatin1Char('&'))
+                                : !c.frame.isEmpty()    ? c.frame
+                                                        : c.panel);
+        grid->addWidget(list, row, col, 1, 2 - col);
+        widgets.insert(c.name, list);
+        addTrailing(row);
+        break;
+    }
+    case Bind::Text:
+    case Bind::WholeText: {
+        auto *field = new QLineEdit;
+        field->setObjectName(c.name);
+        const int chars = qBound(4, (c.width == 9 ? 5 : c.width) + 2, 11);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12);
+        auto *label = new QLabel(c.caption);
+        label->setBuddy(field);
+        label->setWordWrap(false);
+        field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1, Qt::AlignLeft);
+        widgets.insert(c.name, field);
+        extra.append(label);
+        addTrailing(row);
+        break;
+    }
+    case Bind::Label: {
+        auto *label = new QLabel(c.caption);
+        label->setObjectName(c.name);
+        grid->addWidget(label, row, 0, 1, 5);
+        widgets.insert(c.name, label);
+        break;
+    }
+    case Bind::Rule:
+        break;
+    }
+}
+
+void PageWindow::ShowSubPage(int k)
+{
+    if (k >= 1 && k <= spec.subPages)
+        frames->setCurrentWidget(framesByNumber[k]);
+}
+
+int PageWindow::CurrentSubPage() const
+{
+    return static_cast<int>(framesByNumber.indexOf(frames->currentWidget()));
+}
+
+void PageWindow::FillList(QComboBox *list, const QStringList &items)
+{
+    const QSignalBlocker block(list);
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+bool PageWindow::Pack(int switchNumber)
+{
+    const int32_t old = Store().GetSwitchValue(switchNumber);
+    if (Store().PackSwitch(switchNumber))
+        return true;
+    Asker().Inform(QStringLiteral("Option Switch") + NumberText(switchNumber)
+                   + QStringLiteral(" cannot be stored: its digits make a number above 2147483647.\r")
+                   + QStringLiteral("The switch keeps its value of") + NumberText(old) + QStringLiteral("."));
+    return false;
+}
+
+void PageWindow::ReadWholeText(const ControlSpec &c)
+{
+    auto *field = Get<QLineEdit>(c.name);
+    const QString t = field->text().trimmed().right(c.keep);
+    const std::optional<int16_t> v = RoundToInt16(NumericValue(t));
+    if (!v) {
+        Asker().Inform(QStringLiteral("The value ") + t + QStringLiteral(" of Option Switch") + NumberText(c.switchNumber)
+                       + QStringLiteral(" is not a number from -32768 to 32767.\rThe switch keeps its value of")
+                       + NumberText(Store().GetSwitchValue(c.switchNumber)) + QStringLiteral("."));
+        return;
+    }
+    Store().SetSwitchValue(c.switchNumber, *v);
+}
+
+void PageWindow::LayoutControl(const ControlSpec &c)
+{
+    if (c.customLayout) {
+        LayoutOwn(c);
+        return;
+    }
+    SwitchStore &s = Store();
+    switch (c.bind) {
+    case Bind::Check:
+        s.UnpackSwitch(c.switchNumber);
+        ShowDigitInCheck(s, Get<QCheckBox>(c.name), c.start);
+        break;
+    case Bind::Options:
+        s.UnpackSwitch(c.switchNumber);
+        ShowDigitInOptions(s, Options(c.name), c.start);
+        break;
+    case Bind::List: {
+        auto *list = Get<QComboBox>(c.name);
+        FillList(list, c.items);
+        s.UnpackSwitch(c.switchNumber);
+        ShowDigitsInList(s, Asker(), c.switchNumber, list, c.start, c.width, c.maximum, c.defaultValue);
+        break;
+    }
+    case Bind::Text:
+    case Bind::WholeText:
+        ShowDigitsInText(s, c.switchNumber, Get<QLineEdit>(c.name), c.start, c.width, c.defaultText);
+        break;
+    case Bind::Label:
+    case Bind::Rule:
+        break;
+    }
+}
+
+void PageWindow::ReadControl(const ControlSpec &c)
+{
+    if (c.customRead) {
+        ReadOwn(c);
+        return;
+    }
+    SwitchStore &s = Store();
+    switch (c.bind) {
+    case Bind::Check: {
+        auto *box = Get<QCheckBox>(c.name);
+        if (c.whole) {
+            s.SetSwitchValue(c.switchNumber, box->isChecked() ? 1 : 0);
+            break;
+        }
+        s.UnpackSwitch(c.switchNumber);
+        ReadCheckToDigit(s, box, c.start);
+        Pack(c.switchNumber);
+        break;
+    }
+    case Bind::Options: {
+        const QVector<QRadioButton *> all = Options(c.name);
+        s.UnpackSwitch(c.switchNumber);
+        ReadOptionsToDigit(s, all.mid(0, all.size() - 1), c.start);
+        if (c.whole)
+            s.SetSwitchValue(c.switchNumber, s.GetDigit(c.start));
+        else
+            Pack(c.switchNumber);
+        break;
+    }
+    case Bind::List: {
+        const int index = Get<QComboBox>(c.name)->currentIndex();
+        if (index < 0)
+            break;
+        s.UnpackSwitch(c.switchNumber);
+        SetRangeValue(s, c.start, c.width, index);
+        Pack(c.switchNumber);
+        break;
+    }
+    case Bind::Text:
+        s.UnpackSwitch(c.switchNumber);
+        if (c.readWithDefault)
+            ReadTextToDigitsWithDefault(s, Get<QLineEdit>(c.name), c.start, c.width, c.defaultText);
+        else
+            ReadTextToDigits(s, Get<QLineEdit>(c.name), c.start, c.width);
+        Pack(c.switchNumber);
+        break;
+    case Bind::WholeText:
+        ReadWholeText(c);
+        break;
+    case Bind::Label:
+    case Bind::Rule:
+        break;
+    }
+}
+
+void PageWindow::LayoutForm()
+{
+    for (const ControlSpec &c : spec.controls)
+        LayoutControl(c);
+    AfterLayout();
+    if (Restricted())
+        ApplyRestrictions();
+}
+
+void PageWindow::ReadForm()
+{
+    for (const ControlSpec &c : spec.controls)
+        ReadControl(c);
+}
+
+void PageWindow::ApplyRestrictions()
+{
+    // Panels and frames whose every control is restricted go grey as a
+    // whole, captions included.
+    QHash<QString, bool> allRestricted;
+    for (const ControlSpec &c : spec.controls) {
+        if (c.bind == Bind::Rule)
+            continue;
+        if (c.bind == Bind::Label) {
+            if (c.restricted)
+                Widget(c.name)->setEnabled(false);
+            continue;
+        }
+        const QString pk = Key(c.subPage, c.panel);
+        const QString fk = Key(c.subPage, c.panel, c.frame);
+        allRestricted[pk] = allRestricted.value(pk, true) && c.restricted;
+        if (!c.frame.isEmpty())
+            allRestricted[fk] = allRestricted.value(fk, true) && c.restricted;
+        if (!c.restricted)
+            continue;
+        if (c.bind == Bind::Options) {
+            for (QRadioButton *b : Options(c.name))
+                b->setEnabled(false);
+        } else if (QWidget *w = Widget(c.name)) {
+            w->setEnabled(false);
+        }
+        for (QWidget *w : related.value(c.name))
+            w->setEnabled(false);
+    }
+    for (auto it = allRestricted.begin(); it != allRestricted.end(); ++it) {
+        if (!it.value())
+            continue;
+        if (QGroupBox *b = panels.value(it.key()))
+            b->setEnabled(false);
+        if (QGroupBox *b = innerFrames.value(it.key()))
+            b->setEnabled(false);
+    }
+}
+
+void PageWindow::OnTabChanged(int index)
+{
+    const int own = PageOfIndex(spec.index).stripPosition - 1;
+    if (index == own || index < 0)
+        return;
+    const int target = PageIndexOfCaption(tabStrip->tabText(index));
+    if (target >= 0 && target != spec.index && host.GoToPage(this, target))
+        return;
+    // No page to go to: the strip goes back to the page on screen.
+    const QSignalBlocker block(tabStrip);
+    tabStrip->setCurrentIndex(own);
+}
+
+} // namespace swted

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "pages/PageSpec.h"
+
+#include <QHash>
+#include <QVector>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace swted {
+
+class Editor;
+class PageWindow;
+class Prompts;
+class SwitchStore;
+
+// What a page needs from the main window.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+    // Replaces the current page by the page of that index; false when that
+    // page is not available.
+    virtual bool GoToPage(PageWindow *current, int index) = 0;
+    virtual void ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width) = 0;
+};
+
+// A category page: the tab strip, its sub-pages, and the controls its
+// description lists, laid out from the store and read back into it by
+// walking that description in order. A page adds only what is its own:
+// controls it lays out or reads itself, rules, and event handlers.
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    PageWindow(Editor &editor, PageHost &host, const PageSpec &spec, QWidget *parent = nullptr);
+
+    // Creates the widgets; called once, right after construction.
+    void Build();
+
+    // Store to controls, then the page's interlocks and the restrictions of
+    // the run type.
+    void LayoutForm();
+    // Controls to store.
+    void ReadForm();
+
+    const PageSpec &Spec() const { return spec; }
+    QTabBar *TabStrip() const { return tabStrip; }
+    void ShowSubPage(int k);
+    int CurrentSubPage() const;
+
+    QWidget *Widget(const QString &name) const { return widgets.value(name); }
+    template <class T> T *Get(const QString &name) const { return qobject_cast<T *>(widgets.value(name)); }
+    QVector<QRadioButton *> Options(const QString &name) const { return optionGroups.value(name); }
+
+protected:
+    virtual void LayoutOwn(const ControlSpec &) {}
+    virtual void ReadOwn(const ControlSpec &) {}
+    // Runs after the table: interlocks that depend on what is shown.
+    virtual void AfterLayout() {}
+    // Connects the page's own event handlers once the widgets exist.
+    virtual void Connect() {}
+
+    SwitchStore &Store() const;
+    Prompts &Asker() const;
+    bool Restricted() const;
+    // Packs the digit buffer into a switch; when the digits make a number
+    // that does not fit, says so and leaves the switch as it was.
+    bool Pack(int switchNumber);
+    // Stores a whole-value field (its rightmost characters) as a 16-bit value.
+    void ReadWholeText(const ControlSpec &c);
+    // Empties a list and fills it, leaving no item selected, without firing
+    // its selection handlers.
+    static void FillList(QComboBox *list, const QStringList &items);
+
+    Editor &editor;
+    PageHost &host;
+
+private:
+    void OnTabChanged(int index);
+    void LayoutControl(const ControlSpec &c);
+    void ReadControl(const ControlSpec &c);
+    void ApplyRestrictions();
+    QWidget *BuildSubPage(int k);
+    void BuildControl(const ControlSpec &c, QGridLayout *grid);
+    QGridLayout *GridFor(const ControlSpec &c);
+    QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
+
+    PageSpec spec;
+    QTabBar *tabStrip = nullptr;
+    QStackedWidget *frames = nullptr;
+    QVector<QWidget *> framesByNumber; // 1-based
+    QHash<QString, QWidget *> widgets;
+    QHash<QString, QVector<QRadioButton *>> optionGroups;
+    QHash<QString, QVector<QWidget *>> related; // captions, units, help and number labels of a control
+    QHash<QString, QGroupBox *> panels;          // by sub-page and caption
+    QHash<QString, QGroupBox *> innerFrames;     // by sub-page, panel and frame caption
+    QHash<QGroupBox *, QGridLayout *> grids;
+};
+
+} // namespace swted

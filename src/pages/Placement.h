@@ -1,0 +1,15 @@
+#pragma once
+
+class QMdiSubWindow;
+class QWidget;
+
+namespace swted {
+
+// Places a child window in the middle of the main window's client area
+// (in twips, halves rounded to even; 0 when it does not fit). Left and Top
+// are only assigned when they change.
+void CentreInMainWindow(QWidget *child, const QWidget *clientArea);
+// Places a window in the middle of the screen.
+void CentreOnScreen(QWidget *window);
+
+} // namespace swted

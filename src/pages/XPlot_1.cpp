@@ -1,0 +1,307 @@
+#include "pages/XPlot_1.h"
+
+#include "model/SwitchStore.h"
+#include "pages/Bindings.h"
+#include "shell/Editor.h"
+#include "shell/Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace swted {
+
+namespace {
+
+const QStringList SheetSizes = {
+    QStringLiteral("Default (European A2)"),
+    QStringLiteral("European A1 paper size (594 x 841 mm)"),
+    QStringLiteral("European A2 paper size (420 x 594 mm)"),
+    QStringLiteral("European A3 paper size (297 x 420 mm)"),
+    QStringLiteral("European A4 paper size (210 x 297 mm)"),
+    QStringLiteral("ANSI 'D' paper size (22\" x 34\")"),
+    QStringLiteral("ANSI 'C' paper size (17\" x 22\")"),
+    QStringLiteral("ANSI 'B' paper size (11\" x 17\")"),
+    QStringLiteral("ANSI 'A' paper size (8.1/2\" x 11\")"),
+    QStringLiteral("ANSI 'E' paper size (34\" x 44\")"),
+    QStringLiteral("European A0 paper size (841 x 1189 mm)"),
+};
+
+QStringList PostScriptSizes()
+{
+    QStringList items = SheetSizes;
+    items[0] = QStringLiteral("Default (European A3)");
+    items << QStringLiteral("Not PostScript");
+    return items;
+}
+constexpr int NotPostScript = 11;
+
+// The plot file formats in list order, with the code (positions 2 and 1 of
+// switch 71) each stands for, and whether positions 5 and 4 (the backing
+// sheet) repeat the code.
+struct PlotFormat {
+    const char *text;
+    int code;
+    bool backingSheet;
+};
+const PlotFormat PlotFormats[] = {
+    {"KARVEN (PLT) Format", 0, false},
+    {"PostScript", 3, false},
+    {"DXF (ASCII)", 4, true},
+    {"MicroStation .DGN ", 8, true},
+    {"Shape2D", 20, true},
+    {"Vento DWG", 17, true},
+    {"Vento DGN", 18, true},
+    {"Vento DGN V8", 21, true},
+    {"VentoSketch", 19, true},
+    {"Vento  DXF", 16, true},
+};
+constexpr int DxfItem = 2;
+
+QStringList PlotFormatItems()
+{
+    QStringList items;
+    for (const PlotFormat &f : PlotFormats)
+        items << QString::fromLatin1(f.text);
+    return items;
+}
+
+const QString Paper = QStringLiteral("PAPER SETTINGS");
+const QString Margins = QStringLiteral("DRAWING MARGINS");
+const QString PlotFile = QStringLiteral("PLOTFILE / BACKING SHEET FORMAT");
+const QString FileScreen = QStringLiteral("FILE/SCREEN");
+const QString DxfUnits = QStringLiteral("DXF FILE UNITS");
+const QString Frame = QStringLiteral("DEFAULT DRAWING FRAME");
+const QString Reserved = QStringLiteral("DRAWING - RESERVED AREAS");
+const QString Scaling = QStringLiteral("SCALING - DRAWING OUTPUT");
+const QString Trim = QStringLiteral("TRIM MARKS / PLOT ORIENTATION");
+const QString PlotLength = QStringLiteral("PLOT LENGTH CONTROL");
+
+PageSpec MakeDescription()
+{
+    PageSpec p;
+    p.index = 0;
+    p.window = QStringLiteral("XPlot_1");
+    p.tabCaption = QStringLiteral("Plotted Iso");
+    p.subPages = 2;
+    p.panels = {
+        {Paper, 1, 0, 0, 2},   {Margins, 1, 0, 1, 1}, {PlotFile, 1, 1, 1, 1},
+        {FileScreen, 2, 0, 0, 2}, {DxfUnits, 2, 0, 1, 1}, {Frame, 2, 1, 1, 1},
+        {Reserved, 2, 2, 0, 1}, {Scaling, 2, 2, 1, 1},  {Trim, 2, 3, 0, 1}, {PlotLength, 2, 3, 1, 1},
+    };
+    const QString sizes = QStringLiteral("Non standard paper size");
+    const QString postScript = QStringLiteral("PostScript Paper Sizes");
+    const QString scaleFrame = QStringLiteral("Scaling Factor (% of Standard)");
+    const QString above = QStringLiteral("Distance above outer line of Drawing Frame");
+    // The order is the order of layout and read-back.
+    p.controls = {
+        WholeTextSpec("Opt_10_Text", 10, 1, 9, 3, "Left (mm)").In(Margins).Label("10"),
+        WholeTextSpec("Opt_11_Text", 11, 1, 9, 3, "Right (mm)").In(Margins).Label("11"),
+        WholeTextSpec("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12"),
+        WholeTextSpec("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13"),
+        ListSpec("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
+            .In(Paper).Label("14").Unrestricted().OwnRead(),
+        ListSpec("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())
+            .In(Paper).Framed(postScript).Help("HelpOS14").Own(),
+        WholeTextSpec("Opt_15_Text", 15, 1, 4, 4, "&Width (mm)").In(Paper).Framed(sizes).Label("15").Help("HelpOS15_16"),
+        WholeTextSpec("Opt_16_Text", 16, 1, 4, 4, "&Height (mm)").In(Paper).Framed(sizes).Label("16"),
+        RuleSpec("PairRule_15_16", 15),
+        ListSpec("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems()).In(PlotFile).Label("71").Own(),
+        CheckSpec("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile).Own(),
+        CheckSpec("Opt_71_CheckPlus", 71, 7, "Append File Format type e&xtension").In(PlotFile).Own(),
+        LabelSpec("lblCheckPlus", "following i01 Type Extension").In(PlotFile),
+        CheckSpec("Opt_138_Check", 138, 4, "Use &ASCII text in DGN Plotfiles").In(PlotFile).Label("138").OwnRead(),
+        TextSpec("Opt_1_Text", 1, 1, 4, "0", "Maximum Plot &Length (mm's)")
+            .In(PlotLength, 2).Label("1").Help("HelpOS1").NoDefaultOnRead(),
+        CheckSpec("Opt_3_Check", 3, 1, "Draw &Trim Marks").In(Trim, 2).Label("3").Whole(),
+        CheckSpec("Opt_18_Check", 18, 1, "Suppress Standard KARVEN &Drawing Frame").In(Frame, 2).Label("18").Whole(),
+        OptionsSpec("Opt_31_Option_A", 31, 1,
+                    {"All Drawings to &one Plot File", "One &Plot File for each Drawing",
+                     "Output to Terminal &Screen (OS69 in System Controls)",
+                     "&Multiple Drgs On Separate Shts (VEXA/Shaped2D Only)"})
+            .In(FileScreen, 2).Label("31"),
+        OptionsSpec("Opt_31_Option_B", 31, 2, {"Allocate &next available plot file name", "O&verwrite existing plot files"})
+            .In(FileScreen, 2),
+        TextSpec("Opt_31_Pos345_Text", 31, 3, 3, "0", "Start Drawing &Number AFTER Drawing No:").In(FileScreen, 2),
+        LabelSpec("lblOpt31Explain1", "(i.e. 0 - First sheet commences at drawing number 1").In(FileScreen, 2),
+        LabelSpec("lblOpt31Explain2", "    x - First sheet commences at drawing number x+1)").In(FileScreen, 2),
+        TextSpec("Opt_32_Text", 32, 1, 3, "100", "&Finished Isometric size").In(Scaling, 2).Framed(scaleFrame)
+            .Unit("%").Label("32 / 34"),
+        TextSpec("Opt_34_Text", 34, 1, 3, "100", "Pipeline &Graphics area").In(Scaling, 2).Framed(scaleFrame).Unit("%"),
+        TextSpec("Opt_35_Text_1", 35, 1, 3, "0", "Below Drawing &Area (mm's)").In(Reserved, 2).Framed(above).Label("35"),
+        TextSpec("Opt_35_Text_2", 35, 4, 3, "0", "Below Material L&ist (mm's)").In(Reserved, 2).Framed(above),
+        TextSpec("Opt_36_Text", 36, 1, 1, "1", "Stac&king Value").In(Trim, 2).Label("36"),
+        CheckSpec("Opt_37_Check", 37, 1, "Plot Across Paper &Roll").In(Trim, 2).Label("37").Whole(),
+        OptionsSpec("Opt_92_Option_A", 92, 1, {"Metric &Units - mm's", "Imperial Units - &Inches"})
+            .In(DxfUnits, 2).Label("92").Whole(),
+    };
+    p.tips = {
+        {"HelpOS1", "1",
+         "This Switch only applies to plotters having continuous paper feed. The output files to such devices "
+         "can contain several plots and the value in this Switch defines the maximum allowable length of plot "
+         "which the plotter can  process before a new plot file must be sent.",
+         4000, 3500},
+        {"HelpOS14", "14",
+         "PostScript sizes only apply if PLOTFILE FORMAT (Switch 71) is set for PostScript output.\r\n\r\n"
+         "The PostScript paper size may be set smaller than the Drawing Sheet Size set in the first part of "
+         "this Switch. This allows you to select a large sheet size, say A2, to give KARVEN more room to "
+         "achieve a good layout, but to plot the output scaled down to a more convenient paper size, say A3.",
+         4000, 4000},
+        {"HelpOS15_16", "15 and 16",
+         "Switches 15 and 16 must be used together. They must both be set to suitable values or both be zero."
+         "\r\n\r\nFor PostScript output the paper size must be set in Switch 14.",
+         3000, 3500},
+    };
+    return p;
+}
+
+} // namespace
+
+const PageSpec &XPlot_1::Description()
+{
+    static const PageSpec spec = MakeDescription();
+    return spec;
+}
+
+QString XPlot_1::PairRuleText(int changedSwitch)
+{
+    return QStringLiteral("Option Switches 15 & 16 must either both = 0 or both be > 0") + QLatin1Char('\r')
+        + QStringLiteral("Switch ") + QString::number(changedSwitch) + QStringLiteral(" changed back to zero");
+}
+
+XPlot_1::XPlot_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)
+{
+}
+
+void XPlot_1::Connect()
+{
+    auto *sheet = Get<QComboBox>(QStringLiteral("Opt_14_Combo"));
+    connect(sheet, &QComboBox::currentIndexChanged, this, &XPlot_1::ClearNonStandardSize);
+    connect(sheet, &QComboBox::activated, this, &XPlot_1::ClearNonStandardSize);
+    connect(Get<QCheckBox>(QStringLiteral("Opt_71_Check")), &QCheckBox::clicked, this,
+            &XPlot_1::OnFileExtensionsClicked);
+}
+
+// Choosing a standard sheet size clears the non-standard width and height.
+void XPlot_1::ClearNonStandardSize()
+{
+    Get<QLineEdit>(QStringLiteral("Opt_15_Text"))->setText(QStringLiteral(" 0"));
+    Get<QLineEdit>(QStringLiteral("Opt_16_Text"))->setText(QStringLiteral(" 0"));
+}
+
+void XPlot_1::OnFileExtensionsClicked(bool checked)
+{
+    auto *plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"));
+    plus->setEnabled(checked);
+    Widget(QStringLiteral("lblCheckPlus"))->setEnabled(checked);
+    if (!checked)
+        plus->setChecked(false);
+}
+
+void XPlot_1::LayoutOwn(const ControlSpec &c)
+{
+    SwitchStore &s = Store();
+    if (c.name == QLatin1String("Opt_14_Combo1")) {
+        // The PostScript size only counts when the plot file is PostScript.
+        auto *list = Get<QComboBox>(c.name);
+        FillList(list, c.items);
+        s.UnpackSwitch(71);
+        const bool postScript = s.GetDigit(1) == 3;
+        s.UnpackSwitch(14);
+        if (postScript)
+            ShowDigitsInList(s, Asker(), 14, list, 3, 2, 11, 3);
+        else
+            list->setCurrentIndex(NotPostScript);
+    } else if (c.name == QLatin1String("Opt_71_Combo")) {
+        auto *list = Get<QComboBox>(c.name);
+        FillList(list, c.items);
+        s.UnpackSwitch(71);
+        const int code = 10 * s.GetDigit(2) + s.GetDigit(1);
+        int item = -1;
+        for (int i = 0; i < int(std::size(PlotFormats)); ++i) {
+            if (PlotFormats[i].code == code)
+                item = i;
+        }
+        if (item < 0) {
+            if (code <= 21)
+                ReportOutOfRange(Asker(), 71, 1, code, 9, 4);
+            item = DxfItem;
+        }
+        list->setCurrentIndex(item);
+    } else if (c.name == QLatin1String("Opt_71_Check")) {
+        s.UnpackSwitch(71);
+        const int d = s.GetDigit(7);
+        auto *box = Get<QCheckBox>(c.name);
+        auto *plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"));
+        box->setChecked(d == 1 || d == 2);
+        plus->setChecked(d == 2);
+        plus->setEnabled(box->isChecked());
+        Widget(QStringLiteral("lblCheckPlus"))->setEnabled(box->isChecked());
+    }
+    // Opt_71_CheckPlus is shown with Opt_71_Check.
+}
+
+void XPlot_1::ReadOwn(const ControlSpec &c)
+{
+    SwitchStore &s = Store();
+    if (c.name == QLatin1String("Opt_14_Combo")) {
+        // Both lists of switch 14; a PostScript size also makes the plot file
+        // PostScript, until the plot file format list is read below.
+        s.UnpackSwitch(14);
+        int v = Get<QComboBox>(c.name)->currentIndex();
+        if (v <= 0)
+            v = 2;
+        SetRangeValue(s, 1, 2, v);
+        const int w = Get<QComboBox>(QStringLiteral("Opt_14_Combo1"))->currentIndex();
+        if (w == NotPostScript || w < 0) {
+            SetRangeValue(s, 3, 2, 0);
+            Pack(14);
+        } else {
+            SetRangeValue(s, 3, 2, w);
+            Pack(14);
+            s.UnpackSwitch(71);
+            s.SetDigit(1, 3);
+            Pack(71);
+        }
+    } else if (c.name == QLatin1String("PairRule_15_16")) {
+        s.UnpackSwitch(15);
+        const bool a = RangeValue(s, 1, 4) != 0;
+        s.UnpackSwitch(16);
+        const bool b = RangeValue(s, 1, 4) != 0;
+        if (a && !b) {
+            Asker().Inform(PairRuleText(15));
+            Get<QLineEdit>(QStringLiteral("Opt_15_Text"))->setText(QStringLiteral("0"));
+            s.SetSwitchValue(15, 0);
+        }
+        if (b && !a) {
+            Asker().Inform(PairRuleText(16));
+            Get<QLineEdit>(QStringLiteral("Opt_16_Text"))->setText(QStringLiteral("0"));
+            s.SetSwitchValue(16, 0);
+        }
+    } else if (c.name == QLatin1String("Opt_71_Combo")) {
+        s.UnpackSwitch(71);
+        const int item = Get<QComboBox>(c.name)->currentIndex();
+        if (item >= 0) {
+            const PlotFormat &f = PlotFormats[item];
+            SetRangeValue(s, 1, 2, f.code);
+            s.SetDigit(3, 0);
+            SetRangeValue(s, 4, 2, f.backingSheet ? f.code : 0);
+            s.SetDigit(6, 0);
+            s.SetDigit(8, 0);
+        }
+        // Position 7: the file name extensions.
+        const bool extensions = Get<QCheckBox>(QStringLiteral("Opt_71_Check"))->isChecked();
+        const bool plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"))->isChecked();
+        s.SetDigit(7, !extensions ? 0 : plus ? 2 : 1);
+        Pack(71);
+    } else if (c.name == QLatin1String("Opt_138_Check")) {
+        s.UnpackSwitch(138);
+        ReadCheckToDigit(s, Get<QCheckBox>(c.name), 4);
+        s.SetDigit(5, 0);
+        Pack(138);
+    }
+    // Opt_14_Combo1 is read with Opt_14_Combo, the two check boxes of
+    // switch 71 with its list.
+}
+
+} // namespace swted

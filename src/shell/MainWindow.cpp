@@ -1,0 +1,373 @@
+#include "shell/MainWindow.h"
+
+#include "model/Messages.h"
+#include "model/TextFile.h"
+#include "pages/Pages.h"
+#include "pages/Placement.h"
+#include "pages/TipWindow.h"
+#include "pages/Twips.h"
+#include "shell/Editor.h"
+#include "shell/FileCommands.h"
+#include "shell/Prompts.h"
+#include "tools/AboutWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace swted {
+
+namespace {
+const QString EditorCaption = QStringLiteral("Options Editor");
+} // namespace
+
+MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), editor(editor)
+{
+    setObjectName(QStringLiteral("mdiEdit"));
+    setWindowTitle(EditorCaption);
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setBackground(QColor(192, 192, 192));
+    mdiArea->viewport()->installEventFilter(this);
+    setCentralWidget(mdiArea);
+    BuildMenus();
+    EnterNoFileState();
+    resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
+}
+
+MainWindow::~MainWindow()
+{
+    if (tipWindow)
+        delete tipWindow;
+}
+
+bool MainWindow::PageOpen(int index) const
+{
+    return !pageWindows[index].isNull();
+}
+
+TipWindow *MainWindow::Tip() const
+{
+    return tipWindow.data();
+}
+
+void MainWindow::BuildMenus()
+{
+    mnuFilE = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFilE->setObjectName(QStringLiteral("mnuFilE"));
+    munFilOpen = mnuFilE->addAction(QStringLiteral("&Open..."), this, &MainWindow::OpenOptionsFile);
+    munFilOpen->setObjectName(QStringLiteral("munFilOpen"));
+    munFilOpen->setShortcut(QKeySequence::Open);
+    mnuFilClose = mnuFilE->addAction(QStringLiteral("&Close"), this, &MainWindow::CloseOptionsFile);
+    mnuFilClose->setObjectName(QStringLiteral("mnuFilClose"));
+    mnuFilE->addSeparator()->setObjectName(QStringLiteral("mnuBlank1"));
+    mnuFilSave = mnuFilE->addAction(QStringLiteral("&Save"), this, &MainWindow::SaveCommand);
+    mnuFilSave->setObjectName(QStringLiteral("mnuFilSave"));
+    mnuFilSave->setShortcut(QKeySequence::Save);
+    mnuFilSaveAs = mnuFilE->addAction(QStringLiteral("Save &As..."), this, &MainWindow::SaveAsCommand);
+    mnuFilSaveAs->setObjectName(QStringLiteral("mnuFilSaveAs"));
+    mnuFilSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFilE->addSeparator()->setObjectName(QStringLiteral("mnuBlank"));
+    mnuFilExit = mnuFilE->addAction(QStringLiteral("E&xit"), this, &MainWindow::ExitCommand);
+    mnuFilExit->setObjectName(QStringLiteral("mnuFilExit"));
+    mnuFilExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuTooDefAll = mnuTools->addAction(QStringLiteral("Default &All Switches"), this, &MainWindow::DefaultAllCommand);
+    mnuTooDefAll->setObjectName(QStringLiteral("mnuTooDefAll"));
+
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"), this, &MainWindow::AboutCommand);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void MainWindow::EnterNoFileState()
+{
+    editor.file.CurrentFilePath.clear();
+    editor.file.CurrentFileDirectory.clear();
+    editor.file.FileLoaded = false;
+    mnuFilClose->setEnabled(false);
+    mnuFilSave->setEnabled(false);
+    mnuFilSaveAs->setEnabled(false);
+    mnuTools->setEnabled(false);
+    mnuTools->menuAction()->setEnabled(false);
+    setWindowTitle(EditorCaption);
+}
+
+void MainWindow::EnterFileState()
+{
+    mnuFilClose->setEnabled(true);
+    mnuFilSave->setEnabled(true);
+    mnuFilSaveAs->setEnabled(true);
+    mnuTools->setEnabled(true);
+    mnuTools->menuAction()->setEnabled(true);
+}
+
+bool MainWindow::StartUp(const QString &commandLine)
+{
+    versionText = ComposeVersionText(SWTED_VERSION_MAJOR, SWTED_VERSION_MINOR, SWTED_VERSION_PATCH);
+    editor.ProgramDirectory = WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, editor.prompts))
+        return false;
+    editor.file.FileLoaded = false;
+    if (!commandLine.isEmpty()) {
+        if (!QFileInfo::exists(commandLine)) {
+            editor.prompts.Inform(QStringLiteral("Can't find file ") + commandLine + QStringLiteral("!"));
+        } else {
+            SetCurrentFile(editor, commandLine);
+            if (!ReadOptionsFile(editor)) {
+                editor.prompts.Inform(QStringLiteral("Problem Loading ") + commandLine);
+                UnloadAllPages();
+                EnterNoFileState();
+                return true;
+            }
+            EnterFileState();
+            ShowFirstPage(240, true);
+        }
+    }
+    mdiArea->setBackground(palette().color(QPalette::Active, QPalette::Dark));
+    return true;
+}
+
+void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
+{
+    PageWindow *page = OpenPage(0);
+    setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+    if (!page || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    // The client area fits the page with room around it; never smaller than
+    // what the menus need.
+    const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
+    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height();
+    resize(qMax(w, minimumSizeHint().width()), h);
+    if (centre) {
+        if (const QScreen *s = screen()) {
+            const QRect g = s->availableGeometry();
+            move(g.x() + (g.width() - frameGeometry().width()) / 2, g.y() + (g.height() - frameGeometry().height()) / 2);
+        }
+    }
+    CentreActivePage();
+}
+
+PageWindow *MainWindow::ActivePage() const
+{
+    if (QMdiSubWindow *sub = mdiArea->currentSubWindow())
+        return qobject_cast<PageWindow *>(sub->widget());
+    for (const auto &sub : pageWindows) {
+        if (sub)
+            return qobject_cast<PageWindow *>(sub->widget());
+    }
+    return nullptr;
+}
+
+PageWindow *MainWindow::OpenPage(int index)
+{
+    if (pageWindows[index])
+        return qobject_cast<PageWindow *>(pageWindows[index]->widget());
+    PageWindow *page = CreatePage(index, editor, *this);
+    if (!page)
+        return nullptr;
+    auto *sub = new QMdiSubWindow;
+    sub->setWindowFlags(Qt::FramelessWindowHint);
+    sub->setWidget(page);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->installEventFilter(this);
+    mdiArea->addSubWindow(sub);
+    sub->setFixedSize(page->size());
+    pageWindows[index] = sub;
+    CentreInMainWindow(sub, mdiArea->viewport());
+    page->LayoutForm();
+    sub->show();
+    mdiArea->setActiveSubWindow(sub);
+    return page;
+}
+
+bool MainWindow::GoToPage(PageWindow *current, int index)
+{
+    // The target is laid out from the store before the page being left is
+    // stored back.
+    if (!pageWindows[index]) {
+        if (!OpenPage(index))
+            return false;
+    } else {
+        PageWindow *target = qobject_cast<PageWindow *>(pageWindows[index]->widget());
+        target->LayoutForm();
+        pageWindows[index]->show();
+        mdiArea->setActiveSubWindow(pageWindows[index]);
+    }
+    if (current && current->Spec().index != index)
+        UnloadPage(current);
+    return true;
+}
+
+void MainWindow::UnloadPage(PageWindow *page)
+{
+    const int index = page->Spec().index;
+    QMdiSubWindow *sub = pageWindows[index];
+    if (!sub)
+        return;
+    pageWindows[index] = nullptr;
+    page->ReadForm();
+    sub->removeEventFilter(this);
+    mdiArea->removeSubWindow(sub);
+    sub->hide();
+    sub->deleteLater();
+}
+
+void MainWindow::UnloadAllPages()
+{
+    for (int index : UnloadOrder) {
+        if (pageWindows[index])
+            UnloadPage(qobject_cast<PageWindow *>(pageWindows[index]->widget()));
+    }
+}
+
+bool MainWindow::StoreActivePage()
+{
+    PageWindow *page = ActivePage();
+    if (page)
+        page->ReadForm();
+    return page != nullptr;
+}
+
+bool MainWindow::QuerySaveAndUnloadPages()
+{
+    if (!QuerySaveChanges(editor))
+        return false;
+    UnloadAllPages();
+    return true;
+}
+
+void MainWindow::ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width)
+{
+    if (!tipWindow)
+        tipWindow = new TipWindow(this);
+    tipWindow->ShowTip(switchText, tipText, height, width);
+}
+
+void MainWindow::OpenOptionsFile()
+{
+    if (editor.file.FileLoaded) {
+        // The page on screen is stored first, so its edits count in the question.
+        StoreActivePage();
+        if (!QuerySaveChanges(editor))
+            return;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Options File");
+    request.filter = editor.config.OpenFilter;
+    request.directory = editor.file.CurrentFileDirectory;
+    request.fileMustExist = true;
+    const std::optional<QString> chosen = editor.prompts.GetOpenFileName(request);
+    if (!chosen)
+        return; // the file on screen stays open and unchanged
+    const QString F = *chosen;
+    const QString T = F.mid(LastSeparator(F) + 1);
+    UnloadAllPages();
+    editor.file.CurrentFileDirectory = F.left(F.size() - T.size());
+    editor.file.CurrentFilePath = editor.file.CurrentFileDirectory + T;
+    if (!ReadOptionsFile(editor)) {
+        editor.prompts.Inform(QStringLiteral("Problem Loading ") + editor.file.CurrentFilePath);
+        UnloadAllPages();
+        EnterNoFileState();
+        return;
+    }
+    EnterFileState();
+    ShowFirstPage(180, false);
+}
+
+void MainWindow::CloseOptionsFile()
+{
+    StoreActivePage();
+    if (QuerySaveAndUnloadPages())
+        EnterNoFileState();
+}
+
+void MainWindow::SaveCommand()
+{
+    StoreActivePage();
+    SaveOptionsFile(editor);
+}
+
+void MainWindow::SaveAsCommand()
+{
+    StoreActivePage();
+    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
+        setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+}
+
+void MainWindow::ExitCommand()
+{
+    if (editor.file.FileLoaded) {
+        StoreActivePage();
+        if (!QuerySaveAndUnloadPages())
+            return;
+    }
+    exiting = true;
+    close();
+    editor.prompts.EndProgram(0);
+}
+
+void MainWindow::DefaultAllCommand()
+{
+    editor.store.DefaultAllSwitches();
+    if (PageWindow *page = ActivePage())
+        page->LayoutForm();
+}
+
+void MainWindow::AboutCommand()
+{
+    AboutWindow about(versionText, this);
+    about.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!exiting && editor.file.FileLoaded && ActivePage()) {
+        // The close box: the page on screen is stored and the save question asked.
+        StoreActivePage();
+        if (!QuerySaveChanges(editor)) {
+            event->ignore();
+            return;
+        }
+    }
+    if (tipWindow)
+        tipWindow->close();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
+        if (!isMinimized())
+            CentreActivePage();
+    } else if (event->type() == QEvent::Close) {
+        // A page closed by the user (Ctrl+F4): it is unloaded, which stores it.
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(watched)) {
+            if (auto *page = qobject_cast<PageWindow *>(sub->widget())) {
+                event->ignore();
+                UnloadPage(page);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::CentreActivePage()
+{
+    PageWindow *page = ActivePage();
+    if (!page)
+        return;
+    for (const auto &sub : pageWindows) {
+        if (sub && sub->widget() == page)
+            CentreInMainWindow(sub, mdiArea->viewport());
+    }
+}
+
+} // namespace swted

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "pages/PageTable.h"
+#include "pages/PageWindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace swted {
+
+class Editor;
+class TipWindow;
+
+// The main window mdiEdit: menus, the file commands, and the page windows
+// as frameless children of its client area.
+class MainWindow : public QMainWindow, public PageHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(Editor &editor, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: configuration, then the file named by the command line (the
+    // whole argument text). False when the program is to end.
+    bool StartUp(const QString &commandLine);
+
+    // File and tools commands.
+    void OpenOptionsFile();
+    void CloseOptionsFile();
+    void SaveCommand();
+    void SaveAsCommand();
+    void ExitCommand();
+    void DefaultAllCommand();
+    void AboutCommand();
+
+    // Pages.
+    PageWindow *ActivePage() const;
+    PageWindow *OpenPage(int index);
+    bool GoToPage(PageWindow *current, int index) override;
+    void ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width) override;
+    void UnloadAllPages();
+    void UnloadPage(PageWindow *page);
+    bool PageOpen(int index) const;
+    bool StoreActivePage();
+    bool QuerySaveAndUnloadPages();
+    TipWindow *Tip() const;
+    QMdiArea *ClientArea() const { return mdiArea; }
+
+    const QString &VersionText() const { return versionText; }
+    bool Exiting() const { return exiting; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildMenus();
+    void EnterNoFileState();
+    void EnterFileState();
+    void ShowFirstPage(int extraWidthTwips, bool centre);
+    void CentreActivePage();
+
+    Editor &editor;
+    QMdiArea *mdiArea;
+    QString versionText;
+    bool exiting = false;
+    std::array<QPointer<QMdiSubWindow>, PageCount> pageWindows{};
+    QPointer<TipWindow> tipWindow;
+
+public:
+    QMenu *mnuFilE = nullptr;
+    QMenu *mnuTools = nullptr;
+    QAction *munFilOpen = nullptr;
+    QAction *mnuFilClose = nullptr;
+    QAction *mnuFilSave = nullptr;
+    QAction *mnuFilSaveAs = nullptr;
+    QAction *mnuFilExit = nullptr;
+    QAction *mnuTooDefAll = nullptr;
+    QAction *mnuAbout = nullptr;
+};
+
+} // namespace swted

@@ -1,0 +1,110 @@
+#include "shell/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace swted {
+
+QString QtPrompts::DisplayText(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+Answer QtPrompts::ShowMessage(const Message &message)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (message.icon == MessageIcon::Exclamation)
+        icon = QMessageBox::Warning;
+    else if (message.icon == MessageIcon::Stop)
+        icon = QMessageBox::Critical;
+    const QMessageBox::StandardButtons buttons = message.buttons == MessageButtons::YesNoCancel
+        ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+        : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(icon, message.title, DisplayText(message.text), buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (message.buttons == MessageButtons::YesNoCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+QStringList QtPrompts::QtFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString pattern = parts[i + 1];
+        // "All Files (*.*)" already names its pattern; the others get theirs.
+        if (pattern == QLatin1String("*.*")) {
+            out << description.replace(QLatin1String("(*.*)"), QString()).trimmed() + QStringLiteral(" (*)");
+            continue;
+        }
+        out << (description.isEmpty() ? pattern.mid(2) : description) + QStringLiteral(" (") + pattern
+                + QStringLiteral(")");
+    }
+    return out;
+}
+
+std::optional<QString> QtPrompts::RunDialog(const FileDialogRequest &request, bool save)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setNameFilters(QtFilters(request.filter));
+    // Extensions match without regard to case.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The editor asks its own overwrite question, with Cancel.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::ReadOnly, true);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtPrompts::GetOpenFileName(const FileDialogRequest &request)
+{
+    return RunDialog(request, false);
+}
+
+std::optional<QString> QtPrompts::GetSaveFileName(const FileDialogRequest &request)
+{
+    return RunDialog(request, true);
+}
+
+void QtPrompts::SetBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtPrompts::EndProgram(int code)
+{
+    ended = true;
+    status = code;
+    QCoreApplication::exit(code);
+}
+
+} // namespace swted
