@@ -1,6 +1,9 @@
 #include "pages/Pages.h"
 
+#include "pages/XDimension_1.h"
 #include "pages/XPlot_1.h"
+#include "pages/XSystem_1.h"
+#include "pages/XWelding_1.h"
 
 namespace swted {
 
@@ -10,6 +13,15 @@ PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
     switch (index) {
     case 0:
         page = new XPlot_1(editor, host);
+        break;
+    case 1:
+        page = new XDimension_1(editor, host);
+        break;
+    case 3:
+        page = new XWelding_1(editor, host);
+        break;
+    case 4:
+        page = new XSystem_1(editor, host);
         break;
     default:
         return nullptr;

@@ -108,10 +108,11 @@ void MainWindow::EnterFileState()
     mnuTools->menuAction()->setEnabled(true);
 }
 
-bool MainWindow::StartUp(const QString &commandLine)
+bool MainWindow::StartUp(const QString &commandLine, const QString &programDirectory)
 {
     versionText = ComposeVersionText(SWTED_VERSION_MAJOR, SWTED_VERSION_MINOR, SWTED_VERSION_PATCH);
-    editor.ProgramDirectory = WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    editor.ProgramDirectory = WithTrailingSeparator(
+        programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
     if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, editor.prompts))
         return false;
     editor.file.FileLoaded = false;

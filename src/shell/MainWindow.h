@@ -27,7 +27,8 @@ public:
 
     // Start-up: configuration, then the file named by the command line (the
     // whole argument text). False when the program is to end.
-    bool StartUp(const QString &commandLine);
+    // The program directory defaults to the executable's folder.
+    bool StartUp(const QString &commandLine, const QString &programDirectory = QString());
 
     // File and tools commands.
     void OpenOptionsFile();
