@@ -49,6 +49,8 @@ struct PageHarness {
         page.reset(CreatePage(index, editor, host));
         if (!page)
             qFatal("page %d is not available", index);
+        // Shown, so that clicks reach its controls.
+        page->show();
     }
 
     SwitchStore &store() { return editor.store; }
