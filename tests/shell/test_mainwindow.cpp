@@ -1,0 +1,373 @@
+#include "pages/PageWindow.h"
+#include "pages/TipWindow.h"
+#include "shell/Editor.h"
+#include "shell/MainWindow.h"
+#include "shell/ScriptedPrompts.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+using namespace swted;
+using namespace swted::test;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+    QString prog;
+    QString job;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Editor> editor;
+    std::unique_ptr<MainWindow> window;
+
+    void Start(const QString &commandLine)
+    {
+        QVERIFY(window->StartUp(commandLine, prog));
+        window->show();
+    }
+    void ExpectNoFileState()
+    {
+        QVERIFY(!window->mnuFilClose->isEnabled());
+        QVERIFY(!window->mnuFilSave->isEnabled());
+        QVERIFY(!window->mnuFilSaveAs->isEnabled());
+        QVERIFY(!window->mnuTools->menuAction()->isEnabled());
+        QVERIFY(window->munFilOpen->isEnabled());
+        QVERIFY(window->mnuFilExit->isEnabled());
+        QVERIFY(window->mnuAbout->isEnabled());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Options Editor"));
+        QVERIFY(!window->ActivePage());
+        QVERIFY(!editor->file.FileLoaded);
+    }
+    void ExpectFileState(const QString &path)
+    {
+        QVERIFY(window->mnuFilClose->isEnabled());
+        QVERIFY(window->mnuFilSave->isEnabled());
+        QVERIFY(window->mnuFilSaveAs->isEnabled());
+        QVERIFY(window->mnuTools->menuAction()->isEnabled());
+        QCOMPARE(window->windowTitle(), "Options Editor - " + path);
+        QVERIFY(window->ActivePage());
+        QCOMPARE(window->ActivePage()->objectName(), QStringLiteral("XPlot_1"));
+        QVERIFY(editor->file.FileLoaded);
+    }
+    QLineEdit *Field(const char *name) { return window->ActivePage()->Get<QLineEdit>(QString::fromLatin1(name)); }
+    void ExpectQuestion(int index, const QString &path)
+    {
+        QVERIFY(index < prompts->messages.size());
+        const Message &m = prompts->messages[index];
+        QCOMPARE(m.text, "Some Options have changed since last save\rof " + path + "\rSave changes to this file now?");
+        QCOMPARE(m.title, QStringLiteral("Quarnel Editing Suite"));
+        QCOMPARE(m.buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(m.icon, MessageIcon::Exclamation);
+    }
+
+private slots:
+    void init()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        prog = work->filePath("prog");
+        QDir().mkpath(prog);
+        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
+            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
+        job = work->filePath("JOB.OPT");
+        QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
+        QFile(job).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        prompts = std::make_unique<ScriptedPrompts>();
+        editor = std::make_unique<Editor>(*prompts);
+        window = std::make_unique<MainWindow>(*editor);
+    }
+    void cleanup()
+    {
+        window.reset();
+        editor.reset();
+        prompts.reset();
+        work.reset();
+    }
+
+    void startWithoutFile()
+    {
+        Start(QString());
+        ExpectNoFileState();
+        QVERIFY(prompts->messages.isEmpty());
+        QCOMPARE(window->VersionText(), QStringLiteral("V 1. 0. 0"));
+        QCOMPARE(window->munFilOpen->text(), QStringLiteral("&Open..."));
+        QCOMPARE(window->mnuFilSaveAs->text(), QStringLiteral("Save &As..."));
+        QCOMPARE(window->mnuFilExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(window->mnuTooDefAll->text(), QStringLiteral("Default &All Switches"));
+        QCOMPARE(window->mnuFilE->title(), QStringLiteral("&File"));
+        QCOMPARE(window->mnuTools->title(), QStringLiteral("&Tools"));
+    }
+
+    void startWithMissingFile()
+    {
+        const QString name = "\"" + work->filePath("none.opt") + "\"";
+        Start(name);
+        QCOMPARE(prompts->texts(), QStringList{"Can't find file " + name + "!"});
+        QCOMPARE(prompts->messages[0].title, QStringLiteral("Swted32"));
+        ExpectNoFileState();
+    }
+
+    void startWithFileThatFailsToRead()
+    {
+        const QString bad = work->filePath("BAD.OPT");
+        WriteBytes(bad, "no block here\r\n");
+        Start(bad);
+        QCOMPARE(prompts->texts(), (QStringList{"Test String 'KARVEN_OPTIONS_BLOCK' not found in " + bad,
+                                                "Problem Loading " + bad}));
+        ExpectNoFileState();
+    }
+
+    void startWithFile()
+    {
+        Start(job);
+        QVERIFY(prompts->messages.isEmpty());
+        ExpectFileState(job);
+        QCOMPARE(editor->file.CurrentFileDirectory, work->path() + "/");
+        QVERIFY(window->PageOpen(0));
+    }
+
+    void missingConfigurationEndsTheProgram()
+    {
+        QFile::remove(prog + "/Swted.ini");
+        QVERIFY(!window->StartUp(job, prog));
+        QVERIFY(prompts->ended);
+        QCOMPARE(prompts->endStatus, 3);
+        QCOMPARE(prompts->messages[0].icon, MessageIcon::Stop);
+    }
+
+    void openCancelKeepsTheFile()
+    {
+        Start(job);
+        prompts->dialogResults.push_back(std::nullopt);
+        window->OpenOptionsFile();
+        QCOMPARE(prompts->dialogs.size(), 1);
+        const FileDialogRequest &r = prompts->dialogs[0].request;
+        QCOMPARE(r.title, QStringLiteral("Open Options File"));
+        QCOMPARE(r.filter, editor->config.OpenFilter);
+        QVERIFY(r.fileMustExist);
+        QVERIFY(!prompts->dialogs[0].save);
+        ExpectFileState(job);
+        // Exit still protects edits after a cancelled Open.
+        Field("Opt_10_Text")->setText("44");
+        prompts->answers.push_back(Answer::Cancel);
+        window->ExitCommand();
+        QVERIFY(!prompts->ended);
+        ExpectQuestion(0, job);
+    }
+
+    void openAnotherFile()
+    {
+        Start(job);
+        const QString other = work->filePath("other.opl");
+        QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPL", other);
+        Field("Opt_10_Text")->setText("44"); // an edit on the page counts in the question
+        prompts->answers.push_back(Answer::Cancel);
+        window->OpenOptionsFile();
+        ExpectQuestion(0, job);
+        QVERIFY(prompts->dialogs.isEmpty());
+        ExpectFileState(job);
+
+        prompts->answers.push_back(Answer::No);
+        prompts->dialogResults.push_back(other);
+        window->OpenOptionsFile();
+        ExpectFileState(other);
+        QCOMPARE(editor->file.CurrentExtension, QStringLiteral("OPL"));
+        QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("5"));
+        QVERIFY(!ReadBytes(job).contains("    44"));
+    }
+
+    void openFileThatFailsToRead()
+    {
+        Start(job);
+        const QString bad = work->filePath("BAD.OPT");
+        WriteBytes(bad, "nothing\r\n");
+        prompts->dialogResults.push_back(bad);
+        window->OpenOptionsFile();
+        QCOMPARE(prompts->texts(), (QStringList{"Test String 'KARVEN_OPTIONS_BLOCK' not found in " + bad,
+                                                "Problem Loading " + bad}));
+        ExpectNoFileState();
+    }
+
+    void closeWithEveryAnswer()
+    {
+        Start(job);
+        const QByteArray before = ReadBytes(job);
+        Field("Opt_11_Text")->setText("9");
+        prompts->answers = {Answer::Cancel};
+        window->CloseOptionsFile();
+        ExpectFileState(job);
+        prompts->answers = {Answer::No};
+        window->CloseOptionsFile();
+        ExpectNoFileState();
+        QCOMPARE(ReadBytes(job), before);
+
+        Start(job);
+        Field("Opt_11_Text")->setText("9");
+        prompts->messages.clear();
+        prompts->answers = {Answer::Yes};
+        window->CloseOptionsFile();
+        ExpectQuestion(0, job);
+        ExpectNoFileState();
+        QVERIFY(ReadBytes(job).contains("     5     9     5"));
+        QCOMPARE(ReadBytes(work->filePath("JOB.BAK")), before);
+
+        // Nothing changed: nothing asked.
+        Start(job);
+        prompts->messages.clear();
+        window->CloseOptionsFile();
+        QVERIFY(prompts->messages.isEmpty());
+        ExpectNoFileState();
+    }
+
+    void saveAndSaveAs()
+    {
+        Start(job);
+        Field("Opt_12_Text")->setText("8");
+        window->SaveCommand();
+        QVERIFY(ReadBytes(job).contains("     5     5     8     5"));
+        QVERIFY(!editor->store.HasUnsavedChanges());
+
+        const QString copy = work->filePath("COPY.OPS");
+        prompts->dialogResults.push_back(copy);
+        prompts->answers.push_back(Answer::Yes);
+        window->SaveAsCommand();
+        QCOMPARE(window->windowTitle(), "Options Editor - " + copy);
+        QVERIFY(ReadBytes(copy).startsWith("Switch   Switch"));
+        QCOMPARE(editor->file.CurrentExtension, QStringLiteral("OPS"));
+    }
+
+    void saveThatCannotWriteKeepsRunningWithTheEdits()
+    {
+        Start(job);
+        QDir(work->path()).mkdir("JOB.BAK");
+        Field("Opt_12_Text")->setText("8");
+        window->SaveCommand();
+        QCOMPARE(prompts->messages.size(), 1);
+        QVERIFY(prompts->messages[0].text.startsWith("Cannot make the backup copy"));
+        QVERIFY(editor->store.HasUnsavedChanges());
+        ExpectFileState(job);
+        QCOMPARE(Field("Opt_12_Text")->text(), QStringLiteral("8"));
+    }
+
+    void exitAndTheCloseBox()
+    {
+        Start(job);
+        window->ExitCommand(); // nothing changed
+        QVERIFY(prompts->ended);
+
+        init();
+        Start(job);
+        Field("Opt_13_Text")->setText("3");
+        prompts->answers = {Answer::Cancel};
+        QVERIFY(!window->close()); // the close box
+        QVERIFY(window->isVisible());
+        ExpectQuestion(0, job);
+        ExpectFileState(job);
+        prompts->answers = {Answer::No};
+        QVERIFY(window->close());
+        QVERIFY(prompts->answers.empty());
+
+        init();
+        Start(QString());
+        window->ExitCommand(); // no file: ends at once
+        QVERIFY(prompts->ended);
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
+    void defaultAllSwitchesOnTheOpenPage()
+    {
+        const QString zero = work->filePath("ZERO.OPT");
+        QStringList lines{"KARVEN_OPTIONS_BLOCK", ""};
+        for (int k = 0; k < 10; ++k)
+            lines << "0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+        WriteBytes(zero, CrLf(lines));
+        Start(zero);
+        QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("0"));
+        window->DefaultAllCommand();
+        QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("5"));
+        QVERIFY(editor->store.HasUnsavedChanges());
+        window->SaveCommand();
+        // Saved: the defaults, with what the page stores for what it shows:
+        // a sheet size of 0 is stored as 2, the texts 100 (switch 34) and
+        // 1 (switch 36) are the fields' default texts and store 0.
+        for (int n = 1; n <= 140; ++n) {
+            const int expected = n == 14 ? 2 : n == 34 || n == 36 ? 0 : SwitchStore::DefaultValue(n);
+            QCOMPARE(editor->store.GetSwitchValue(n), expected);
+        }
+    }
+
+    void tabsSubPagesAndTips()
+    {
+        Start(job);
+        PageWindow *page = window->ActivePage();
+        QTabBar *tabs = page->TabStrip();
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Plotted Iso"));
+        tabs->setCurrentIndex(7); // "Specials" has no page yet: back to this one
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(window->ActivePage(), page);
+
+        QTest::mouseClick(page->findChild<QWidget *>("ImgNextPage_2"), Qt::LeftButton);
+        QCOMPARE(page->CurrentSubPage(), 2);
+        QVERIFY(!editor->store.HasUnsavedChanges());
+
+        QTest::mouseClick(page->Widget("HelpOS1"), Qt::LeftButton);
+        TipWindow *tip = window->Tip();
+        QVERIFY(tip && tip->isVisible());
+        QCOMPARE(tip->windowTitle(), QStringLiteral("Tip for Switch number 1"));
+        QTest::mouseClick(page->findChild<QWidget *>("imgPrevPage_1"), Qt::LeftButton);
+        QTest::mouseClick(page->Widget("HelpOS14"), Qt::LeftButton);
+        QCOMPARE(window->Tip(), tip); // one tip window, refilled
+        QCOMPARE(tip->windowTitle(), QStringLiteral("Tip for Switch number 14"));
+        QCOMPARE(tip->CurrentGeometry().windowWidth, 4000);
+        QTest::mouseClick(tip->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!window->Tip());
+    }
+
+    void goToPageLaysOutTheTargetBeforeStoringTheCurrent()
+    {
+        Start(job);
+        PageWindow *plot = window->ActivePage();
+        Field("Opt_10_Text")->setText("21");
+        QVERIFY(window->GoToPage(plot, 4)); // the system page
+        QVERIFY(!window->PageOpen(0));
+        QVERIFY(window->PageOpen(4));
+        QCOMPARE(editor->store.GetSwitchValue(10), 21); // stored on leaving
+        QTabBar *tabs = window->ActivePage()->TabStrip();
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("System"));
+        tabs->setCurrentIndex(0); // back to "Plotted Iso" through the strip
+        QTRY_VERIFY(window->PageOpen(0));
+        QVERIFY(!window->PageOpen(4));
+        QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("21"));
+    }
+
+    void aboutWindow()
+    {
+        Start(QString());
+        QString text;
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            title = about->windowTitle();
+            text = about->findChild<QLabel *>("Label1")->text();
+            QTest::mouseClick(about->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        });
+        window->AboutCommand();
+        QCOMPARE(title, QStringLiteral("About Options Editor"));
+        QCOMPARE(text, QStringLiteral("Options Editor V 1. 0. 0\n\r(For use with KARVEN Versions up to, and including, V8.13.1)"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
