@@ -59,16 +59,16 @@ int main(int argc, char *argv[])
         for (const PageEntry &entry : PageTable) {
             if (entry.stripPosition != position)
                 continue;
-            if (entry.index != page->Spec().index) {
+            if (entry.index != page->Definition().index) {
                 if (!window.GoToPage(page, entry.index))
                     continue;
                 page = window.ActivePage();
             }
-            for (int k = 1; k <= page->Spec().subPages; ++k) {
+            for (int k = 1; k <= page->Definition().subPages; ++k) {
                 page->ShowSubPage(k);
                 Save(&window, QStringLiteral("%1/%2-%3.png").arg(out, Slug(QString::fromLatin1(entry.caption))).arg(k));
             }
-            for (const TipSpec &tip : page->Spec().tips) {
+            for (const TipSpec &tip : page->Definition().tips) {
                 window.ShowSwitchTip(tip.switchText, tip.text, tip.height, tip.width);
                 Save(window.Tip(), QStringLiteral("%1/tip-%2.png").arg(out, tip.label));
             }

@@ -58,10 +58,10 @@ QString Key(int subPage, const QString &a, const QString &b = QString())
 
 } // namespace
 
-PageWindow::PageWindow(Editor &editor, PageHost &host, const PageSpec &spec, QWidget *parent)
-    : QWidget(parent), editor(editor), host(host), spec(spec)
+PageWindow::PageWindow(Editor &editor, PageHost &host, const PageSpec &definition, QWidget *parent)
+    : QWidget(parent), editor(editor), host(host), definition(definition)
 {
-    setObjectName(spec.window);
+    setObjectName(definition.window);
 }
 
 SwitchStore &PageWindow::Store() const { return editor.store; }
@@ -80,7 +80,7 @@ void PageWindow::Build()
     tabStrip->setDrawBase(true);
     for (const QString &caption : TabCaptionsInStripOrder())
         tabStrip->addTab(caption);
-    tabStrip->setCurrentIndex(PageOfIndex(spec.index).stripPosition - 1);
+    tabStrip->setCurrentIndex(PageOfIndex(definition.index).stripPosition - 1);
     tabStrip->setAccessibleName(QStringLiteral("Option pages"));
     outer->addWidget(tabStrip);
 
@@ -92,13 +92,13 @@ void PageWindow::Build()
     bodyLayout->addWidget(frames);
     outer->addWidget(body);
 
-    framesByNumber.resize(spec.subPages + 1);
-    for (int k = 1; k <= spec.subPages; ++k) {
+    framesByNumber.resize(definition.subPages + 1);
+    for (int k = 1; k <= definition.subPages; ++k) {
         QWidget *frame = BuildSubPage(k);
         framesByNumber[k] = frame;
         frames->addWidget(frame);
     }
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : definition.controls) {
         if (c.bind != Bind::Rule)
             BuildControl(c, GridFor(c));
     }
@@ -121,7 +121,7 @@ QWidget *PageWindow::BuildSubPage(int k)
     grid->setSpacing(8);
     v->addLayout(grid, 1);
 
-    for (const PanelSpec &p : spec.panels) {
+    for (const PanelSpec &p : definition.panels) {
         if (p.subPage != k)
             continue;
         auto *box = new QGroupBox(p.caption, frame);
@@ -135,7 +135,7 @@ QWidget *PageWindow::BuildSubPage(int k)
         grid->addWidget(box, p.row, p.column, p.rowSpan, 1);
     }
 
-    if (spec.subPages > 1) {
+    if (definition.subPages > 1) {
         auto *foot = new QHBoxLayout;
         const QColor arrow = palette().color(QPalette::Highlight);
         if (k > 1) {
@@ -149,11 +149,11 @@ QWidget *PageWindow::BuildSubPage(int k)
         } else {
             foot->addSpacing(28);
         }
-        auto *label = new QLabel(QStringLiteral("Page %1 of %2").arg(k).arg(spec.subPages), frame);
+        auto *label = new QLabel(QStringLiteral("Page %1 of %2").arg(k).arg(definition.subPages), frame);
         label->setObjectName(QStringLiteral("lblFoot1"));
         label->setAlignment(Qt::AlignCenter);
         foot->addWidget(label, 1);
-        if (k < spec.subPages) {
+        if (k < definition.subPages) {
             auto *next = new ClickLabel(QString(), frame);
             next->setObjectName(QStringLiteral("ImgNextPage_%1").arg(k + 1));
             next->setPixmap(ArrowImage(true, arrow));
@@ -230,7 +230,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
             extra.append(u);
         }
         if (!c.help.isEmpty()) {
-            const TipSpec *tip = spec.Tip(c.help);
+            const TipSpec *tip = definition.Tip(c.help);
             auto *help = new ClickLabel(QStringLiteral("?"));
             help->setObjectName(c.help);
             help->setAccessibleName(QStringLiteral("Tip for Switch ") + (tip ? tip->switchText : QString()));
@@ -331,7 +331,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
 
 void PageWindow::ShowSubPage(int k)
 {
-    if (k >= 1 && k <= spec.subPages)
+    if (k >= 1 && k <= definition.subPages)
         frames->setCurrentWidget(framesByNumber[k]);
 }
 
@@ -463,7 +463,7 @@ void PageWindow::ReadControl(const ControlSpec &c)
 
 void PageWindow::LayoutForm()
 {
-    for (const ControlSpec &c : spec.controls)
+    for (const ControlSpec &c : definition.controls)
         LayoutControl(c);
     AfterLayout();
     if (Restricted())
@@ -472,7 +472,7 @@ void PageWindow::LayoutForm()
 
 void PageWindow::ReadForm()
 {
-    for (const ControlSpec &c : spec.controls)
+    for (const ControlSpec &c : definition.controls)
         ReadControl(c);
 }
 
@@ -481,7 +481,7 @@ void PageWindow::ApplyRestrictions()
     // Panels and frames whose every control is restricted go grey as a
     // whole, captions included.
     QHash<QString, bool> allRestricted;
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : definition.controls) {
         if (c.bind == Bind::Rule)
             continue;
         if (c.bind == Bind::Label) {
@@ -517,11 +517,11 @@ void PageWindow::ApplyRestrictions()
 
 void PageWindow::OnTabChanged(int index)
 {
-    const int own = PageOfIndex(spec.index).stripPosition - 1;
+    const int own = PageOfIndex(definition.index).stripPosition - 1;
     if (index == own || index < 0)
         return;
     const int target = PageIndexOfCaption(tabStrip->tabText(index));
-    if (target >= 0 && target != spec.index && host.GoToPage(this, target))
+    if (target >= 0 && target != definition.index && host.GoToPage(this, target))
         return;
     // No page to go to: the strip goes back to the page on screen.
     const QSignalBlocker block(tabStrip);

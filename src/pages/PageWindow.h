@@ -39,7 +39,7 @@ public:
 class PageWindow : public QWidget {
     Q_OBJECT
 public:
-    PageWindow(Editor &editor, PageHost &host, const PageSpec &spec, QWidget *parent = nullptr);
+    PageWindow(Editor &editor, PageHost &host, const PageSpec &definition, QWidget *parent = nullptr);
 
     // Creates the widgets; called once, right after construction.
     void Build();
@@ -50,7 +50,7 @@ public:
     // Controls to store.
     void ReadForm();
 
-    const PageSpec &Spec() const { return spec; }
+    const PageSpec &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
     void ShowSubPage(int k);
     int CurrentSubPage() const;
@@ -92,7 +92,7 @@ private:
     QGridLayout *GridFor(const ControlSpec &c);
     QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
 
-    PageSpec spec;
+    PageSpec definition;
     QTabBar *tabStrip = nullptr;
     QStackedWidget *frames = nullptr;
     QVector<QWidget *> framesByNumber; // 1-based

@@ -159,8 +159,8 @@ PageSpec MakeDescription()
 
 const PageSpec &XPlot_1::Description()
 {
-    static const PageSpec spec = MakeDescription();
-    return spec;
+    static const PageSpec definition = MakeDescription();
+    return definition;
 }
 
 QString XPlot_1::PairRuleText(int changedSwitch)

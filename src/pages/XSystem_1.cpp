@@ -20,8 +20,8 @@ PageSpec MakeDescription()
 
 const PageSpec &XSystem_1::Description()
 {
-    static const PageSpec spec = MakeDescription();
-    return spec;
+    static const PageSpec definition = MakeDescription();
+    return definition;
 }
 
 XSystem_1::XSystem_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)

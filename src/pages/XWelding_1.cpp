@@ -20,8 +20,8 @@ PageSpec MakeDescription()
 
 const PageSpec &XWelding_1::Description()
 {
-    static const PageSpec spec = MakeDescription();
-    return spec;
+    static const PageSpec definition = MakeDescription();
+    return definition;
 }
 
 XWelding_1::XWelding_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)

@@ -201,14 +201,14 @@ bool MainWindow::GoToPage(PageWindow *current, int index)
         pageWindows[index]->show();
         mdiArea->setActiveSubWindow(pageWindows[index]);
     }
-    if (current && current->Spec().index != index)
+    if (current && current->Definition().index != index)
         UnloadPage(current);
     return true;
 }
 
 void MainWindow::UnloadPage(PageWindow *page)
 {
-    const int index = page->Spec().index;
+    const int index = page->Definition().index;
     QMdiSubWindow *sub = pageWindows[index];
     if (!sub)
         return;

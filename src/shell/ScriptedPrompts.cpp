@@ -21,9 +21,12 @@ std::optional<QString> ScriptedPrompts::NextDialog(bool save, const FileDialogRe
     dialogs.append(Dialog{save, request});
     if (dialogResults.empty())
         return std::nullopt;
-    std::optional<QString> r = dialogResults.front();
+    const bool chosen = dialogResults.front().has_value();
+    const QString path = chosen ? *dialogResults.front() : QString();
     dialogResults.pop_front();
-    return r;
+    if (!chosen)
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> ScriptedPrompts::GetOpenFileName(const FileDialogRequest &request)

@@ -12,22 +12,22 @@ class TestXPlot : public QObject {
 private slots:
     void descriptionIsUsableWithoutWidgets()
     {
-        const PageSpec &spec = XPlot_1::Description();
-        QCOMPARE(spec.index, 0);
-        QCOMPARE(spec.subPages, 2);
-        const ControlSpec *sheet = spec.Control(QStringLiteral("Opt_14_Combo"));
+        const PageSpec &definition = XPlot_1::Description();
+        QCOMPARE(definition.index, 0);
+        QCOMPARE(definition.subPages, 2);
+        const ControlSpec *sheet = definition.Control(QStringLiteral("Opt_14_Combo"));
         QVERIFY(sheet);
         QCOMPARE(sheet->switchNumber, 14);
         QCOMPARE(sheet->maximum, 10);
         QCOMPARE(sheet->defaultValue, 2);
         QCOMPARE(sheet->items.size(), 11);
         QCOMPARE(sheet->items[5], QStringLiteral("ANSI 'D' paper size (22\" x 34\")"));
-        QCOMPARE(spec.ControlsOfSwitch(71).size(), 3);
-        QCOMPARE(spec.Control(QStringLiteral("Opt_1_Text"))->subPage, 2);
-        QCOMPARE(spec.Control(QStringLiteral("Opt_71_Combo"))->items[3], QStringLiteral("MicroStation .DGN "));
-        QCOMPARE(spec.Control(QStringLiteral("Opt_71_Combo"))->items[9], QStringLiteral("Vento  DXF"));
-        QCOMPARE(spec.Control(QStringLiteral("Opt_14_Combo1"))->items[11], QStringLiteral("Not PostScript"));
-        QCOMPARE(spec.Control(QStringLiteral("Opt_14_Combo1"))->items[0], QStringLiteral("Default (European A3)"));
+        QCOMPARE(definition.ControlsOfSwitch(71).size(), 3);
+        QCOMPARE(definition.Control(QStringLiteral("Opt_1_Text"))->subPage, 2);
+        QCOMPARE(definition.Control(QStringLiteral("Opt_71_Combo"))->items[3], QStringLiteral("MicroStation .DGN "));
+        QCOMPARE(definition.Control(QStringLiteral("Opt_71_Combo"))->items[9], QStringLiteral("Vento  DXF"));
+        QCOMPARE(definition.Control(QStringLiteral("Opt_14_Combo1"))->items[11], QStringLiteral("Not PostScript"));
+        QCOMPARE(definition.Control(QStringLiteral("Opt_14_Combo1"))->items[0], QStringLiteral("Default (European A3)"));
     }
 
     void allZeroFileReadsBackAsPrescribed()
