@@ -69,6 +69,13 @@ ControlSpec LabelSpec(const QString &name, const QString &text)
     return c;
 }
 
+ControlSpec OwnSpec(const QString &name, int switchNumber)
+{
+    ControlSpec c = Make(name, Bind::Own, switchNumber, 1, 9, QString());
+    c.customLayout = c.customRead = true;
+    return c;
+}
+
 const ControlSpec *PageSpec::Control(const QString &name) const
 {
     for (const ControlSpec &c : controls) {
@@ -83,6 +90,13 @@ const TipSpec *PageSpec::Tip(const QString &label) const
     for (const TipSpec &t : tips) {
         if (t.label == label)
             return &t;
+    }
+    const qsizetype underscore = label.lastIndexOf(QLatin1Char('_'));
+    if (underscore > 0) {
+        bool number = false;
+        label.mid(underscore + 1).toInt(&number);
+        if (number)
+            return Tip(label.left(underscore));
     }
     return nullptr;
 }

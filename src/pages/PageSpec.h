@@ -15,6 +15,7 @@ enum class Bind {
     WholeText, // a text field read back as a whole 16-bit value
     Label,     // text on the page, bound to no switch
     Rule,      // no control: a step of the page's own code in the layout or read order
+    Own,       // widgets the page builds itself (a table of options, say)
 };
 
 // One control of a page, described without widgets: the switch positions it
@@ -37,13 +38,18 @@ struct ControlSpec {
     QStringList items;        // list items, or option captions
     QString unit;             // a unit label after a text field ("%")
     QString panel;            // caption of the panel that holds it
-    QString frame;            // caption of a frame inside the panel (may be empty)
+    QString frame;            // caption of a frame inside the panel (may be empty; "~key": no title)
     int subPage = 1;
     QString switchLabel;      // the small switch-number label ("14", "32 / 34")
     QString help;             // object name of its "?" help label, if any
     bool restricted = true;   // disabled for the T-KOR run type
     bool customLayout = false; // the page's own code shows it
     bool customRead = false;   // the page's own code reads it back
+    bool inverted = false;     // check boxes: ticked stands for 0, clear for 1
+    bool across = false;       // option buttons: side by side instead of one per row
+    bool wrapped = false;      // labels and field captions: the text wraps
+    int firstIndex = 0;        // option buttons: the number of the first one's name
+    QString unitName;          // object name of the unit label, when the page changes it
 
     // Builders, so a page's table reads as a list of its controls.
     ControlSpec &In(const QString &panelCaption, int page = 1)
@@ -77,9 +83,35 @@ struct ControlSpec {
         readWithDefault = false;
         return *this;
     }
-    ControlSpec &Unit(const QString &text)
+    ControlSpec &Unit(const QString &text, const QString &labelName = QString())
     {
         unit = text;
+        unitName = labelName;
+        return *this;
+    }
+    ControlSpec &Inverted()
+    {
+        inverted = true;
+        return *this;
+    }
+    ControlSpec &Across()
+    {
+        across = true;
+        return *this;
+    }
+    ControlSpec &Wrapped()
+    {
+        wrapped = true;
+        return *this;
+    }
+    ControlSpec &NumberedFrom(int first)
+    {
+        firstIndex = first;
+        return *this;
+    }
+    ControlSpec &Caption(const QString &text)
+    {
+        caption = text;
         return *this;
     }
     ControlSpec &Unrestricted()
@@ -116,14 +148,19 @@ ControlSpec WholeTextSpec(const QString &name, int switchNumber, int start, int 
 // A step of the page's own code, at its place in the layout and read order.
 ControlSpec RuleSpec(const QString &name, int switchNumber);
 ControlSpec LabelSpec(const QString &name, const QString &text);
+// Widgets the page builds and binds itself; the name is that of its first
+// widget or group.
+ControlSpec OwnSpec(const QString &name, int switchNumber);
 
-// A panel of a sub-page and where it stands in the sub-page's grid.
+// A panel of a sub-page and where it stands in the sub-page's grid. A
+// caption given in two lines shows as one title.
 struct PanelSpec {
     QString caption;
     int subPage = 1;
     int row = 0;
     int column = 0;
     int rowSpan = 1;
+    int columnSpan = 1;
 };
 
 // A tip: the switch text of the tip window's title, its text and the size
@@ -141,11 +178,19 @@ struct PageSpec {
     QString window;
     QString tabCaption;
     int subPages = 1;
+    // Object names of the sub-page frames and of their previous-page and
+    // next-page images, by sub-page (empty: Page_k, imgPrevPage_k-1,
+    // ImgNextPage_k+1).
+    QStringList frameNames;
+    QStringList previousImages;
+    QStringList nextImages;
     QVector<PanelSpec> panels;
     QVector<ControlSpec> controls;
     QVector<TipSpec> tips;
 
     const ControlSpec *Control(const QString &name) const;
+    // The tip of a help label; the elements of a label array (Label25_7)
+    // share the tip of the array (Label25).
     const TipSpec *Tip(const QString &label) const;
     // The controls that edit any position of a switch.
     QVector<const ControlSpec *> ControlsOfSwitch(int switchNumber) const;

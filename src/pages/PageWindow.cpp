@@ -108,13 +108,29 @@ void PageWindow::Build()
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
     Connect();
+    // The size hints cached while the widgets were added are stale: drop
+    // them before the window takes the size of its contents.
+    // Wrapping labels change their hints once laid out, so settle first.
+    ensurePolished();
+    for (QWidget *w : findChildren<QWidget *>())
+        w->ensurePolished();
+    QSize size;
+    for (int pass = 0; pass < 4 && size != sizeHint(); ++pass) {
+        size = sizeHint();
+        for (QWidget *w : findChildren<QWidget *>())
+            w->updateGeometry();
+        for (QLayout *l : findChildren<QLayout *>())
+            l->invalidate();
+        layout()->activate();
+    }
     setFixedSize(sizeHint());
 }
 
 QWidget *PageWindow::BuildSubPage(int k)
 {
     auto *frame = new QFrame;
-    frame->setObjectName(QStringLiteral("Page_%1").arg(k));
+    const QString frameName = definition.frameNames.value(k - 1);
+    frame->setObjectName(frameName.isEmpty() ? QStringLiteral("Page_%1").arg(k) : frameName);
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(0, 0, 0, 0);
     auto *grid = new QGridLayout;
@@ -124,7 +140,7 @@ QWidget *PageWindow::BuildSubPage(int k)
     for (const PanelSpec &p : definition.panels) {
         if (p.subPage != k)
             continue;
-        auto *box = new QGroupBox(p.caption, frame);
+        auto *box = new QGroupBox(QString(p.caption).replace(QLatin1Char('\n'), QLatin1Char(' ')), frame);
         box->setObjectName(QStringLiteral("Panel_") + QString(p.caption).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_")));
         auto *g = new QGridLayout(box);
         g->setHorizontalSpacing(6);
@@ -132,7 +148,7 @@ QWidget *PageWindow::BuildSubPage(int k)
         g->setColumnStretch(2, 1);
         grids.insert(box, g);
         panels.insert(Key(k, p.caption), box);
-        grid->addWidget(box, p.row, p.column, p.rowSpan, 1);
+        grid->addWidget(box, p.row, p.column, p.rowSpan, p.columnSpan);
     }
 
     if (definition.subPages > 1) {
@@ -140,7 +156,9 @@ QWidget *PageWindow::BuildSubPage(int k)
         const QColor arrow = palette().color(QPalette::Highlight);
         if (k > 1) {
             auto *prev = new ClickLabel(QString(), frame);
-            prev->setObjectName(QStringLiteral("imgPrevPage_%1").arg(k - 1));
+            const QString name = definition.previousImages.value(k - 1);
+            prev->setObjectName(name.isEmpty() ? QStringLiteral("imgPrevPage_%1").arg(k - 1) : name);
+            widgets.insert(prev->objectName(), prev);
             prev->setPixmap(ArrowImage(false, arrow));
             prev->setAccessibleName(QStringLiteral("Previous page (page %1)").arg(k - 1));
             prev->setToolTip(prev->accessibleName());
@@ -155,7 +173,9 @@ QWidget *PageWindow::BuildSubPage(int k)
         foot->addWidget(label, 1);
         if (k < definition.subPages) {
             auto *next = new ClickLabel(QString(), frame);
-            next->setObjectName(QStringLiteral("ImgNextPage_%1").arg(k + 1));
+            const QString name = definition.nextImages.value(k - 1);
+            next->setObjectName(name.isEmpty() ? QStringLiteral("ImgNextPage_%1").arg(k + 1) : name);
+            widgets.insert(next->objectName(), next);
             next->setPixmap(ArrowImage(true, arrow));
             next->setAccessibleName(QStringLiteral("Next page (page %1)").arg(k + 1));
             next->setToolTip(next->accessibleName());
@@ -189,7 +209,8 @@ QGridLayout *PageWindow::GridFor(const ControlSpec &c)
     const QString key = Key(c.subPage, c.panel, c.frame);
     QGroupBox *inner = innerFrames.value(key);
     if (!inner) {
-        inner = new QGroupBox(c.frame, panel);
+        // A frame key starting with '~' groups controls under no title.
+        inner = new QGroupBox(c.frame.startsWith(QLatin1Char('~')) ? QString() : c.frame, panel);
         auto *g = new QGridLayout(inner);
         g->setHorizontalSpacing(6);
         g->setVerticalSpacing(4);
@@ -226,26 +247,16 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     auto addTrailing = [&](int r) {
         if (!c.unit.isEmpty()) {
             auto *u = new QLabel(c.unit);
+            if (!c.unitName.isEmpty()) {
+                u->setObjectName(c.unitName);
+                widgets.insert(c.unitName, u);
+            }
             grid->addWidget(u, r, 2);
             extra.append(u);
         }
         if (!c.help.isEmpty()) {
-            const TipSpec *tip = definition.Tip(c.help);
-            auto *help = new ClickLabel(QStringLiteral("?"));
-            help->setObjectName(c.help);
-            help->setAccessibleName(QStringLiteral("Tip for Switch ") + (tip ? tip->switchText : QString()));
-            help->setToolTip(help->accessibleName());
-            QFont f = help->font();
-            f.setBold(true);
-            help->setFont(f);
-            help->setForegroundRole(QPalette::Link);
-            if (tip) {
-                const TipSpec t = *tip;
-                connect(help, &ClickLabel::clicked, this,
-                        [this, t] { host.ShowSwitchTip(t.switchText, t.text, t.height, t.width); });
-            }
+            QWidget *help = HelpLabel(c.help);
             grid->addWidget(help, r, 3);
-            widgets.insert(c.help, help);
             extra.append(help);
         }
         if (!c.switchLabel.isEmpty()) {
@@ -256,6 +267,9 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     };
 
     switch (c.bind) {
+    case Bind::Own:
+        BuildOwn(c, grid, row);
+        break;
     case Bind::Check: {
         auto *box = new QCheckBox(c.caption);
         box->setObjectName(c.name);
@@ -267,14 +281,32 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     case Bind::Options: {
         auto *group = new QButtonGroup(this);
         QVector<QRadioButton *> buttons;
+        int first = row;
+        if (!c.caption.isEmpty()) {
+            auto *label = new QLabel(c.caption);
+            grid->addWidget(label, row, 0, 1, 2);
+            extra.append(label);
+            ++first;
+        }
+        QHBoxLayout *line = nullptr;
+        if (c.across) {
+            line = new QHBoxLayout;
+            line->setSpacing(16);
+            grid->addLayout(line, first, 0, 1, 3);
+        }
         for (int i = 0; i < c.items.size(); ++i) {
             auto *b = new QRadioButton(c.items[i]);
-            b->setObjectName(c.name + QStringLiteral("_%1").arg(i));
+            b->setObjectName(c.name + QStringLiteral("_%1").arg(c.firstIndex + i));
             group->addButton(b, i);
-            grid->addWidget(b, row + i, 0, 1, 2);
+            if (line)
+                line->addWidget(b);
+            else
+                grid->addWidget(b, first + i, 0, 1, 3);
             buttons.append(b);
             widgets.insert(b->objectName(), b);
         }
+        if (line)
+            line->addStretch(1);
         optionGroups.insert(c.name, buttons);
         addTrailing(row);
         break;
@@ -308,7 +340,10 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12);
         auto *label = new QLabel(c.caption);
         label->setBuddy(field);
-        label->setWordWrap(false);
+        if (c.wrapped) {
+            label->setWordWrap(true);
+            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 36);
+        }
         field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1, Qt::AlignLeft);
@@ -320,6 +355,10 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     case Bind::Label: {
         auto *label = new QLabel(c.caption);
         label->setObjectName(c.name);
+        if (c.wrapped) {
+            label->setWordWrap(true);
+            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+        }
         grid->addWidget(label, row, 0, 1, 5);
         widgets.insert(c.name, label);
         break;
@@ -327,6 +366,59 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     case Bind::Rule:
         break;
     }
+}
+
+QWidget *PageWindow::HelpLabel(const QString &name, const QString &text)
+{
+    const TipSpec *tip = definition.Tip(name);
+    auto *help = new ClickLabel(text);
+    help->setObjectName(name);
+    help->setAccessibleName(QStringLiteral("Tip for Switch ") + (tip ? tip->switchText : QString()));
+    help->setToolTip(help->accessibleName());
+    QFont f = help->font();
+    f.setBold(true);
+    help->setFont(f);
+    help->setForegroundRole(QPalette::Link);
+    if (tip) {
+        const TipSpec t = *tip;
+        connect(help, &ClickLabel::clicked, this,
+                [this, t] { host.ShowSwitchTip(t.switchText, t.text, t.height, t.width); });
+    }
+    widgets.insert(name, help);
+    return help;
+}
+
+void PageWindow::Register(const QString &name, QWidget *w)
+{
+    if (w->objectName().isEmpty())
+        w->setObjectName(name);
+    widgets.insert(name, w);
+}
+
+void PageWindow::RegisterOptions(const QString &name, const QVector<QRadioButton *> &buttons)
+{
+    auto *group = new QButtonGroup(this);
+    for (int i = 0; i < buttons.size(); ++i) {
+        group->addButton(buttons[i], i);
+        widgets.insert(buttons[i]->objectName(), buttons[i]);
+    }
+    optionGroups.insert(name, buttons);
+}
+
+void PageWindow::Relate(const QString &controlName, QWidget *w) { related[controlName].append(w); }
+
+void PageWindow::ClearOptions(const QVector<QRadioButton *> &options)
+{
+    if (options.isEmpty())
+        return;
+    QButtonGroup *group = options.first()->group();
+    const bool exclusive = group && group->exclusive();
+    if (group)
+        group->setExclusive(false);
+    for (QRadioButton *b : options)
+        b->setChecked(false);
+    if (group)
+        group->setExclusive(exclusive);
 }
 
 void PageWindow::ShowSubPage(int k)
@@ -383,7 +475,10 @@ void PageWindow::LayoutControl(const ControlSpec &c)
     switch (c.bind) {
     case Bind::Check:
         s.UnpackSwitch(c.switchNumber);
-        ShowDigitInCheck(s, Get<QCheckBox>(c.name), c.start);
+        if (c.inverted)
+            Get<QCheckBox>(c.name)->setChecked(s.GetDigit(c.start) != 1);
+        else
+            ShowDigitInCheck(s, Get<QCheckBox>(c.name), c.start);
         break;
     case Bind::Options:
         s.UnpackSwitch(c.switchNumber);
@@ -402,6 +497,7 @@ void PageWindow::LayoutControl(const ControlSpec &c)
         break;
     case Bind::Label:
     case Bind::Rule:
+    case Bind::Own:
         break;
     }
 }
@@ -421,7 +517,10 @@ void PageWindow::ReadControl(const ControlSpec &c)
             break;
         }
         s.UnpackSwitch(c.switchNumber);
-        ReadCheckToDigit(s, box, c.start);
+        if (c.inverted)
+            s.SetDigit(c.start, box->isChecked() ? 0 : 1);
+        else
+            ReadCheckToDigit(s, box, c.start);
         Pack(c.switchNumber);
         break;
     }
@@ -457,6 +556,7 @@ void PageWindow::ReadControl(const ControlSpec &c)
         break;
     case Bind::Label:
     case Bind::Rule:
+    case Bind::Own:
         break;
     }
 }
@@ -496,7 +596,7 @@ void PageWindow::ApplyRestrictions()
             allRestricted[fk] = allRestricted.value(fk, true) && c.restricted;
         if (!c.restricted)
             continue;
-        if (c.bind == Bind::Options) {
+        if (optionGroups.contains(c.name)) {
             for (QRadioButton *b : Options(c.name))
                 b->setEnabled(false);
         } else if (QWidget *w = Widget(c.name)) {

@@ -60,6 +60,9 @@ public:
     QVector<QRadioButton *> Options(const QString &name) const { return optionGroups.value(name); }
 
 protected:
+    // Builds the widgets of an Own control into the panel's grid, from row
+    // on, registering them with Register and Relate.
+    virtual void BuildOwn(const ControlSpec &, QGridLayout *, int /*row*/) {}
     virtual void LayoutOwn(const ControlSpec &) {}
     virtual void ReadOwn(const ControlSpec &) {}
     // Runs after the table: interlocks that depend on what is shown.
@@ -78,6 +81,17 @@ protected:
     // Empties a list and fills it, leaving no item selected, without firing
     // its selection handlers.
     static void FillList(QComboBox *list, const QStringList &items);
+    // Leaves none of a group of option buttons selected.
+    static void ClearOptions(const QVector<QRadioButton *> &options);
+    // Makes a page-built widget known by name (for Get, tests and tools).
+    void Register(const QString &name, QWidget *w);
+    void RegisterOptions(const QString &name, const QVector<QRadioButton *> &buttons);
+    // Ties a caption or help label to a control: it goes grey with it.
+    void Relate(const QString &controlName, QWidget *w);
+    // The small label with a switch number beside a control.
+    QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
+    // A "?" label that opens the tip of its name.
+    QWidget *HelpLabel(const QString &name, const QString &text = QStringLiteral("?"));
 
     Editor &editor;
     PageHost &host;
@@ -90,7 +104,6 @@ private:
     QWidget *BuildSubPage(int k);
     void BuildControl(const ControlSpec &c, QGridLayout *grid);
     QGridLayout *GridFor(const ControlSpec &c);
-    QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
 
     PageSpec definition;
     QTabBar *tabStrip = nullptr;

@@ -1,8 +1,69 @@
 #include "pages/XSystem_1.h"
 
+#include "model/NumberText.h"
+#include "model/SwitchStore.h"
+#include "pages/Bindings.h"
+#include "shell/Prompts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
 namespace swted {
 
 namespace {
+
+const QString DateFormat = QStringLiteral("DATE FORMAT");
+const QString MessageFile = QStringLiteral("MESSAGE FILE INFORMATION AND\nDISCONNECTED PIPELINE BEHAVIOUR");
+const QString PageLength = QStringLiteral("PRINTED OUTPUT PAGE LENGTH");
+const QString Terminal = QStringLiteral("TERMINAL TYPE (On Screen Display)");
+const QString AngularOffset = QStringLiteral("MINIMUM ANGULAR OFFSET");
+const QString DimensionalOffset = QStringLiteral("MINIMUM DIMENSIONAL OFFSET");
+const QString RoundOff = QStringLiteral("DIMENSION ROUND OFF");
+const QString Banner = QStringLiteral("KARVEN VERSION / RUN DATE");
+
+const QStringList MessageFileItems = {
+    QStringLiteral("Plot Messages"),
+    QStringLiteral("Plot and Module run Messages"),
+    QStringLiteral("Plot, Module run and DRAMLEX Messages"),
+};
+const QString TorvaItem = QStringLiteral("PREVAX, Plot, Module run and DRAMLEX Messages");
+constexpr int TorvaDigit = 9;
+
+// The terminal list in item order with the code each stands for. Codes 1
+// and 2 have no item.
+struct TerminalType {
+    const char *text;
+    int code;
+};
+const TerminalType Terminals[] = {
+    {"Computer KARVEN Running On", 0},
+    {"Tektronix 410X, 420X", 3},
+    {"Westward 2000 & 2015 Mono", 4},
+    {"Westward C2015 Colour", 5},
+    {"IBM GDDM", 6},
+    {"Apollo", 7},
+    {"Tektronix 4111", 8},
+    {"IBM PC emulating Tektronix 410X, 420X", 9},
+    {"Westward 3220/2320", 10},
+    {"VAX VWS", 11},
+    {"HP Starbase", 12},
+    {"HP Starbase with XWindows", 13},
+    {"DEC Windows", 14},
+    {"Workstation/ PC", 15},
+    {"Silicon Graphics", 16},
+};
+constexpr int LastTerminalItem = int(std::size(Terminals)) - 1;
+
+QStringList TerminalItems()
+{
+    QStringList items;
+    for (const TerminalType &t : Terminals)
+        items << QString::fromLatin1(t.text);
+    return items;
+}
 
 PageSpec MakeDescription()
 {
@@ -11,8 +72,43 @@ PageSpec MakeDescription()
     p.window = QStringLiteral("XSystem_1");
     p.tabCaption = QStringLiteral("System");
     p.subPages = 1;
-    p.panels = {{QStringLiteral("System"), 1, 0, 0, 1}};
-    p.controls = {LabelSpec("lblPending", "This page is being built.").In(QStringLiteral("System"))};
+    p.panels = {
+        {DateFormat, 1, 0, 0},    {Terminal, 1, 0, 1},      {MessageFile, 1, 1, 0, 1, 2},
+        {PageLength, 1, 2, 0},    {RoundOff, 1, 2, 1},      {AngularOffset, 1, 3, 0},
+        {Banner, 1, 3, 1},        {DimensionalOffset, 1, 4, 0},
+    };
+    const QString tolerance = QStringLiteral("~tolerance");
+    // The order is the order of layout and read-back.
+    p.controls = {
+        ListSpec("Opt_6_Combo", 6, 1, 1, 3, 0, QString(),
+                 {"British Date Format eg 14 APR 96", "European Date Format eg 14/04/96",
+                  "American Date Format eg 04/14/96", "No Plotted Date"})
+            .In(DateFormat).Label("6"),
+        OptionsSpec("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
+            .In(DateFormat),
+        OwnSpec("Option", 6).In(DateFormat).Unrestricted(),
+        OwnSpec("Opt_55_Combo", 55).In(MessageFile).Label("55").Caption("Message File receives Program Version and:"),
+        CheckSpec("Check1", 55, 2,
+                  "Display &message at location where increased tolerance used to connect pipeline (PREVAX only)")
+            .In(MessageFile).Framed(tolerance).Inverted(),
+        CheckSpec("Check2", 55, 3,
+                  "Set pipeline to dis&connected when increased tolerance used to connect pipeline (PREVAX only)")
+            .In(MessageFile).Framed(tolerance).Inverted(),
+        TextSpec("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
+            .In(PageLength).Label("63").NoDefaultOnRead(),
+        OwnSpec("Opt_69_Combo", 69).In(Terminal).Label("69").Caption("&Terminal Type"),
+        CheckSpec("Opt_69_Check", 69, 4, "D&ual Screen Operation").In(Terminal),
+        TextSpec("Opt_115_Text", 115, 1, 3, "0", "Minimum &Angle to be treated as a real Skew (1/100 th degree)")
+            .In(AngularOffset).Label("115").Wrapped(),
+        TextSpec("Opt_116_Text", 116, 1, 3, "0",
+                 "Minimum Distance to be recognised as real m&ovement. (1/100 th mm)")
+            .In(DimensionalOffset).Label("116").Wrapped(),
+        OptionsSpec("Opt_117_Option", 117, 1,
+                    {"Do not carry \"&Round Off\" beyond Branches", "Add \"Round O&ff\" to next Dimension"})
+            .In(RoundOff).Label("117"),
+        OptionsSpec("Opt_127_Option", 127, 1, {"&Banner to be plotted", "Banner &Not to be plotted"})
+            .In(Banner).Label("127"),
+    };
     return p;
 }
 
@@ -24,8 +120,129 @@ const PageSpec &XSystem_1::Description()
     return definition;
 }
 
+int XSystem_1::TerminalCode(int item)
+{
+    return Terminals[item >= 0 && item <= LastTerminalItem ? item : LastTerminalItem].code;
+}
+
+int XSystem_1::TerminalItem(int code)
+{
+    for (int i = 0; i <= LastTerminalItem; ++i) {
+        if (Terminals[i].code == code)
+            return i;
+    }
+    return -1;
+}
+
+QString XSystem_1::TerminalRangeText(int value)
+{
+    return QStringLiteral("The value of Option Switch 69, starting at ") + QStringLiteral("position 1 was")
+        + NumberText(value) + QStringLiteral(". This is outside ")
+        + QStringLiteral("the allowable range of 0 or 3 to 16. The value will therefore ")
+        + QStringLiteral("be set to the default value of 0.");
+}
+
+bool XSystem_1::TorvaSwitchesOn()
+{
+    return qEnvironmentVariable("TORVA_SWITCHES").compare(QLatin1String("ON"), Qt::CaseInsensitive) == 0;
+}
+
 XSystem_1::XSystem_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)
 {
+}
+
+void XSystem_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
+{
+    if (c.name == QLatin1String("Option")) {
+        // The year buttons: Option1 two digits, Option2 four.
+        auto *two = new QRadioButton(QStringLiteral("Output &2 digit year"));
+        two->setObjectName(QStringLiteral("Option1"));
+        auto *four = new QRadioButton(QStringLiteral("Output &4 digit year"));
+        four->setObjectName(QStringLiteral("Option2"));
+        auto *line = new QHBoxLayout;
+        line->setSpacing(16);
+        line->addWidget(two);
+        line->addWidget(four);
+        line->addStretch(1);
+        grid->addLayout(line, row, 0, 1, 3);
+        RegisterOptions(c.name, {two, four});
+        return;
+    }
+    // The two lists with a caption beside them.
+    auto *label = new QLabel(c.caption);
+    auto *list = new QComboBox;
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Filled now too, so that the page is sized for its longest item.
+    list->addItems(c.name == QLatin1String("Opt_69_Combo") ? TerminalItems() : MessageFileItems + QStringList{TorvaItem});
+    list->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
+    label->setBuddy(list);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(list, row, 1, 1, 2);
+    QWidget *number = SwitchNumberLabel(c.switchLabel, c.name);
+    grid->addWidget(number, row, 4);
+    Register(c.name, list);
+    Relate(c.name, label);
+    Relate(c.name, number);
+}
+
+void XSystem_1::LayoutOwn(const ControlSpec &c)
+{
+    SwitchStore &s = Store();
+    if (c.name == QLatin1String("Option")) {
+        s.UnpackSwitch(6);
+        Options(c.name)[s.GetDigit(3) == 1 ? 1 : 0]->setChecked(true);
+    } else if (c.name == QLatin1String("Opt_55_Combo")) {
+        auto *list = Get<QComboBox>(c.name);
+        const bool torva = TorvaSwitchesOn();
+        FillList(list, torva ? MessageFileItems + QStringList{TorvaItem} : MessageFileItems);
+        s.UnpackSwitch(55);
+        const int d = s.GetDigit(1);
+        if (d <= 2) {
+            list->setCurrentIndex(d);
+        } else if (d == TorvaDigit && torva) {
+            list->setCurrentIndex(3);
+        } else {
+            ReportOutOfRange(Asker(), 55, 1, d, 2, 0);
+            list->setCurrentIndex(0);
+        }
+    } else if (c.name == QLatin1String("Opt_69_Combo")) {
+        auto *list = Get<QComboBox>(c.name);
+        FillList(list, TerminalItems());
+        s.UnpackSwitch(69);
+        const int v = RangeValue(s, 1, 3);
+        const int item = TerminalItem(v);
+        if (item >= 0) {
+            list->setCurrentIndex(item);
+        } else {
+            if (v == 1 || v == 2)
+                Asker().Inform(TerminalRangeText(v));
+            else
+                ReportOutOfRange(Asker(), 69, 1, v, 16, 0);
+            list->setCurrentIndex(0);
+        }
+    }
+}
+
+void XSystem_1::ReadOwn(const ControlSpec &c)
+{
+    SwitchStore &s = Store();
+    if (c.name == QLatin1String("Option")) {
+        s.UnpackSwitch(6);
+        s.SetDigit(3, Options(c.name)[0]->isChecked() ? 0 : 1);
+        Pack(6);
+    } else if (c.name == QLatin1String("Opt_55_Combo")) {
+        const int item = Get<QComboBox>(c.name)->currentIndex();
+        if (item < 0)
+            return;
+        s.UnpackSwitch(55);
+        s.SetDigit(1, item == 3 ? TorvaDigit : item);
+        Pack(55);
+    } else if (c.name == QLatin1String("Opt_69_Combo")) {
+        s.UnpackSwitch(69);
+        // No selection counts as the last item.
+        SetRangeValue(s, 1, 3, TerminalCode(Get<QComboBox>(c.name)->currentIndex()));
+        Pack(69);
+    }
 }
 
 } // namespace swted

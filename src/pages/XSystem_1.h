@@ -4,7 +4,9 @@
 
 namespace swted {
 
-// The system page.
+// The system page: the run environment of the generator rather than the
+// drawing: date format, message file, printed page length, terminal type,
+// minimum offsets, dimension round-off and the banner.
 class XSystem_1 : public PageWindow {
     Q_OBJECT
 public:
@@ -12,6 +14,20 @@ public:
 
     // The page's description: its controls, their switches and ranges.
     static const PageSpec &Description();
+
+    // The terminal code (positions 1-3 of switch 69) of each list item.
+    static int TerminalCode(int item);
+    // The list item of a terminal code; -1 for the codes without one.
+    static int TerminalItem(int code);
+    // The range message for the terminal codes 1 and 2, which have no item.
+    static QString TerminalRangeText(int value);
+    // Whether the environment asks for the TORVA message-file item.
+    static bool TorvaSwitchesOn();
+
+protected:
+    void BuildOwn(const ControlSpec &c, QGridLayout *grid, int row) override;
+    void LayoutOwn(const ControlSpec &c) override;
+    void ReadOwn(const ControlSpec &c) override;
 };
 
 } // namespace swted

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
@@ -87,7 +88,26 @@ struct PageHarness {
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
+    // Clicks a check box or option button on its indicator, as a user does
+    // (a click in the empty room right of a caption does nothing).
+    static void Click(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
     QStringList Messages() const { return prompts.texts(); }
+    // Every message so far is a plain notice: OK only, no icon, the
+    // application's title.
+    bool AllPlain() const
+    {
+        for (const Message &m : prompts.messages) {
+            if (m.title != QStringLiteral("Swted32") || m.buttons != MessageButtons::Ok || m.icon != MessageIcon::None)
+                return false;
+        }
+        return true;
+    }
+    // A caption as the user reads it (access-key marks dropped).
+    static QString Shown(const QString &caption)
+    {
+        return QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    }
+    QString ItemText(const char *list) { return List(list)->currentText(); }
 };
 
 } // namespace swted::test
