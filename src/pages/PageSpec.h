@@ -48,6 +48,7 @@ struct ControlSpec {
     bool inverted = false;     // check boxes: ticked stands for 0, clear for 1
     bool across = false;       // option buttons: side by side instead of one per row
     bool wrapped = false;      // labels and field captions: the text wraps
+    bool captionAbove = false; // lists: the caption stands on a row of its own above
     int firstIndex = 0;        // option buttons: the number of the first one's name
     QString unitName;          // object name of the unit label, when the page changes it
 
@@ -97,6 +98,11 @@ struct ControlSpec {
     ControlSpec &Across()
     {
         across = true;
+        return *this;
+    }
+    ControlSpec &CaptionAbove()
+    {
+        captionAbove = true;
         return *this;
     }
     ControlSpec &Wrapped()

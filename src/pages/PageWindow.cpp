@@ -145,7 +145,7 @@ QWidget *PageWindow::BuildSubPage(int k)
         auto *g = new QGridLayout(box);
         g->setHorizontalSpacing(6);
         g->setVerticalSpacing(4);
-        g->setColumnStretch(2, 1);
+        g->setColumnStretch(4, 1);
         grids.insert(box, g);
         panels.insert(Key(k, p.caption), box);
         grid->addWidget(box, p.row, p.column, p.rowSpan, p.columnSpan);
@@ -199,7 +199,7 @@ QGridLayout *PageWindow::GridFor(const ControlSpec &c)
         auto *grid = static_cast<QGridLayout *>(static_cast<QVBoxLayout *>(frame->layout())->itemAt(0)->layout());
         panel = new QGroupBox(c.panel, frame);
         auto *g = new QGridLayout(panel);
-        g->setColumnStretch(2, 1);
+        g->setColumnStretch(4, 1);
         grids.insert(panel, g);
         panels.insert(Key(c.subPage, c.panel), panel);
         grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
@@ -214,11 +214,11 @@ QGridLayout *PageWindow::GridFor(const ControlSpec &c)
         auto *g = new QGridLayout(inner);
         g->setHorizontalSpacing(6);
         g->setVerticalSpacing(4);
-        g->setColumnStretch(2, 1);
+        g->setColumnStretch(4, 1);
         grids.insert(inner, g);
         innerFrames.insert(key, inner);
         QGridLayout *pg = grids.value(panel);
-        pg->addWidget(inner, pg->rowCount(), 0, 1, 5);
+        pg->addWidget(inner, pg->rowCount(), 0, 1, 6);
     }
     return grids.value(inner);
 }
@@ -237,6 +237,11 @@ QWidget *PageWindow::SwitchNumberLabel(const QString &text, const QString &contr
     return label;
 }
 
+// A panel's grid: column 0 holds captions and the controls that carry their
+// own (check boxes, option buttons, lists without a caption), column 1 the
+// fields and lists beside a caption, column 3 the help label, column 4 the
+// spare room and column 5 the switch number. Only labels and inner frames
+// span columns, so the grid does not overestimate its width.
 void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
 {
     int row = grid->rowCount();
@@ -244,16 +249,16 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     if (row == 1 && !grid->itemAtPosition(0, 0) && grid->count() == 0)
         row = 0;
     QVector<QWidget *> &extra = related[c.name];
-    auto addTrailing = [&](int r) {
-        if (!c.unit.isEmpty()) {
-            auto *u = new QLabel(c.unit);
-            if (!c.unitName.isEmpty()) {
-                u->setObjectName(c.unitName);
-                widgets.insert(c.unitName, u);
-            }
-            grid->addWidget(u, r, 2);
-            extra.append(u);
+    auto unitLabel = [&]() -> QLabel * {
+        auto *u = new QLabel(c.unit);
+        if (!c.unitName.isEmpty()) {
+            u->setObjectName(c.unitName);
+            widgets.insert(c.unitName, u);
         }
+        extra.append(u);
+        return u;
+    };
+    auto addTrailing = [&](int r) {
         if (!c.help.isEmpty()) {
             QWidget *help = HelpLabel(c.help);
             grid->addWidget(help, r, 3);
@@ -261,7 +266,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         }
         if (!c.switchLabel.isEmpty()) {
             QWidget *l = SwitchNumberLabel(c.switchLabel, c.name);
-            grid->addWidget(l, r, 4);
+            grid->addWidget(l, r, 5);
             extra.append(l);
         }
     };
@@ -273,7 +278,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
     case Bind::Check: {
         auto *box = new QCheckBox(c.caption);
         box->setObjectName(c.name);
-        grid->addWidget(box, row, 0, 1, 2);
+        grid->addWidget(box, row, 0);
         widgets.insert(c.name, box);
         addTrailing(row);
         break;
@@ -284,7 +289,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         int first = row;
         if (!c.caption.isEmpty()) {
             auto *label = new QLabel(c.caption);
-            grid->addWidget(label, row, 0, 1, 2);
+            grid->addWidget(label, row, 0);
             extra.append(label);
             ++first;
         }
@@ -292,7 +297,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         if (c.across) {
             line = new QHBoxLayout;
             line->setSpacing(16);
-            grid->addLayout(line, first, 0, 1, 3);
+            grid->addLayout(line, first, 0);
         }
         for (int i = 0; i < c.items.size(); ++i) {
             auto *b = new QRadioButton(c.items[i]);
@@ -301,7 +306,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
             if (line)
                 line->addWidget(b);
             else
-                grid->addWidget(b, first + i, 0, 1, 3);
+                grid->addWidget(b, first + i, 0);
             buttons.append(b);
             widgets.insert(b->objectName(), b);
         }
@@ -322,12 +327,19 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
             label->setBuddy(list);
             grid->addWidget(label, row, 0);
             extra.append(label);
-            col = 1;
+            if (c.captionAbove)
+                ++row;
+            else
+                col = 1;
         }
         list->setAccessibleName(!c.caption.isEmpty() ? QString(c.caption).remove(QLatin1Char('&'))
                                 : !c.frame.isEmpty()    ? c.frame
                                                         : c.panel);
-        grid->addWidget(list, row, col, 1, 2 - col);
+        // Lists of their own fill the column, so a panel's lists line up.
+        if (col == 0)
+            grid->addWidget(list, row, col);
+        else
+            grid->addWidget(list, row, col, Qt::AlignLeft);
         widgets.insert(c.name, list);
         addTrailing(row);
         break;
@@ -346,7 +358,13 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         }
         field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
         grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1, Qt::AlignLeft);
+        auto *line = new QHBoxLayout;
+        line->setSpacing(6);
+        line->addWidget(field);
+        if (!c.unit.isEmpty())
+            line->addWidget(unitLabel());
+        line->addStretch(1);
+        grid->addLayout(line, row, 1);
         widgets.insert(c.name, field);
         extra.append(label);
         addTrailing(row);
@@ -359,7 +377,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
             label->setWordWrap(true);
             label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
         }
-        grid->addWidget(label, row, 0, 1, 5);
+        grid->addWidget(label, row, 0, 1, 4);
         widgets.insert(c.name, label);
         break;
     }
@@ -403,6 +421,16 @@ void PageWindow::RegisterOptions(const QString &name, const QVector<QRadioButton
         widgets.insert(buttons[i]->objectName(), buttons[i]);
     }
     optionGroups.insert(name, buttons);
+}
+
+void PageWindow::SetControlEnabled(const QString &name, bool enabled)
+{
+    if (QWidget *w = Widget(name))
+        w->setEnabled(enabled);
+    for (QWidget *w : related.value(name)) {
+        if (!w->objectName().startsWith(QLatin1String("lblSwitch_")))
+            w->setEnabled(enabled);
+    }
 }
 
 void PageWindow::Relate(const QString &controlName, QWidget *w) { related[controlName].append(w); }

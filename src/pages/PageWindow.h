@@ -88,6 +88,8 @@ protected:
     void RegisterOptions(const QString &name, const QVector<QRadioButton *> &buttons);
     // Ties a caption or help label to a control: it goes grey with it.
     void Relate(const QString &controlName, QWidget *w);
+    // Enables or disables a control with its caption and unit labels.
+    void SetControlEnabled(const QString &name, bool enabled);
     // The small label with a switch number beside a control.
     QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
     // A "?" label that opens the tip of its name.

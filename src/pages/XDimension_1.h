@@ -4,7 +4,8 @@
 
 namespace swted {
 
-// The dimensioning page.
+// The dimensioning page: how dimensions, supports, weights and units appear
+// on the drawing.
 class XDimension_1 : public PageWindow {
     Q_OBJECT
 public:
@@ -12,6 +13,21 @@ public:
 
     // The page's description: its controls, their switches and ranges.
     static const PageSpec &Description();
+
+    // By the text-size code (position 1 of switch 4): the standout of
+    // switch 8 that is stored as 0, and the text that stands for 0 in
+    // positions 2-3 of switch 118.
+    static int StandoutDefault(int textSizeCode);
+    static QString OverallStandoutDefault(int textSizeCode);
+
+protected:
+    void LayoutOwn(const ControlSpec &c) override;
+    void ReadOwn(const ControlSpec &c) override;
+    void Connect() override;
+
+private:
+    int TextSizeCode();
+    void OnAllInchesClicked(bool checked);
 };
 
 } // namespace swted

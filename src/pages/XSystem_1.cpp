@@ -164,7 +164,7 @@ void XSystem_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
         line->addWidget(two);
         line->addWidget(four);
         line->addStretch(1);
-        grid->addLayout(line, row, 0, 1, 3);
+        grid->addLayout(line, row, 0);
         RegisterOptions(c.name, {two, four});
         return;
     }
@@ -177,9 +177,9 @@ void XSystem_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
     list->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
     label->setBuddy(list);
     grid->addWidget(label, row, 0);
-    grid->addWidget(list, row, 1, 1, 2);
+    grid->addWidget(list, row, 1, Qt::AlignLeft);
     QWidget *number = SwitchNumberLabel(c.switchLabel, c.name);
-    grid->addWidget(number, row, 4);
+    grid->addWidget(number, row, 5);
     Register(c.name, list);
     Relate(c.name, label);
     Relate(c.name, number);
