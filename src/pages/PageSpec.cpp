@@ -72,7 +72,7 @@ ControlSpec LabelSpec(const QString &name, const QString &text)
 ControlSpec OwnSpec(const QString &name, int switchNumber)
 {
     ControlSpec c = Make(name, Bind::Own, switchNumber, 1, 9, QString());
-    c.customLayout = c.customRead = true;
+    c.customLayout = c.customRead = c.customBuild = true;
     return c;
 }
 

@@ -45,6 +45,7 @@ struct ControlSpec {
     bool restricted = true;   // disabled for the T-KOR run type
     bool customLayout = false; // the page's own code shows it
     bool customRead = false;   // the page's own code reads it back
+    bool customBuild = false;  // the page's own code builds its widgets
     bool inverted = false;     // check boxes: ticked stands for 0, clear for 1
     bool across = false;       // option buttons: side by side instead of one per row
     bool wrapped = false;      // labels and field captions: the text wraps
@@ -141,6 +142,11 @@ struct ControlSpec {
         return *this;
     }
     ControlSpec &Own() { return OwnLayout().OwnRead(); }
+    ControlSpec &OwnBuild()
+    {
+        customBuild = true;
+        return *this;
+    }
 };
 
 ControlSpec CheckSpec(const QString &name, int switchNumber, int position, const QString &caption);
@@ -159,7 +165,8 @@ ControlSpec LabelSpec(const QString &name, const QString &text);
 ControlSpec OwnSpec(const QString &name, int switchNumber);
 
 // A panel of a sub-page and where it stands in the sub-page's grid. A
-// caption given in two lines shows as one title.
+// caption given in two lines shows as one title; one starting with '~' is
+// only a key, for a panel without a title.
 struct PanelSpec {
     QString caption;
     int subPage = 1;

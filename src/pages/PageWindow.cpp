@@ -140,7 +140,9 @@ QWidget *PageWindow::BuildSubPage(int k)
     for (const PanelSpec &p : definition.panels) {
         if (p.subPage != k)
             continue;
-        auto *box = new QGroupBox(QString(p.caption).replace(QLatin1Char('\n'), QLatin1Char(' ')), frame);
+        // A caption starting with '~' is a key for a panel without a title.
+        const QString title = p.caption.startsWith(QLatin1Char('~')) ? QString() : p.caption;
+        auto *box = new QGroupBox(QString(title).replace(QLatin1Char('\n'), QLatin1Char(' ')), frame);
         box->setObjectName(QStringLiteral("Panel_") + QString(p.caption).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_")));
         auto *g = new QGridLayout(box);
         g->setHorizontalSpacing(6);
@@ -271,6 +273,10 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
         }
     };
 
+    if (c.customBuild) {
+        BuildOwn(c, grid, row);
+        return;
+    }
     switch (c.bind) {
     case Bind::Own:
         BuildOwn(c, grid, row);
