@@ -351,6 +351,46 @@ private slots:
         QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("21"));
     }
 
+    // Opening a file, visiting every page and saving changes nothing: each
+    // page reads back what it showed.
+    void examplesSurviveAVisitToEveryPage_data()
+    {
+        QTest::addColumn<QString>("example");
+        for (const char *e : {"PLANT.OPT", "PLANT.OPL", "PLANT.OPS", "PLANT.HDR", "PLANT.DEF", "PLANT.IDF"})
+            QTest::newRow(e) << QString::fromLatin1(e);
+    }
+    void examplesSurviveAVisitToEveryPage()
+    {
+        QFETCH(QString, example);
+        const QString path = work->filePath(example);
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/") + example, path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray before = ReadBytes(path);
+        Start(path);
+        for (const char *caption : {"System", "Welding", "Dimensioning", "Plotted Iso", "Dimensioning"}) {
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->tabText(i) == QLatin1String(caption))
+                    tabs->setCurrentIndex(i);
+            }
+            PageWindow *page = window->ActivePage();
+            QCOMPARE(page->TabStrip()->tabText(page->TabStrip()->currentIndex()), QString::fromLatin1(caption));
+            for (int k = 1; k <= page->Definition().subPages; ++k)
+                page->ShowSubPage(k);
+        }
+        QVERIFY2(prompts->messages.isEmpty(), qPrintable(prompts->texts().join('\n')));
+        window->StoreActivePage();
+        QStringList changed;
+        for (int n = 1; n <= 140; ++n) {
+            if (editor->store.GetSwitchValue(n) != editor->store.GetSavedValue(n))
+                changed << QStringLiteral("%1: %2 -> %3").arg(n).arg(editor->store.GetSavedValue(n)).arg(editor->store.GetSwitchValue(n));
+        }
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QStringLiteral(", "))));
+        window->SaveCommand();
+        QCOMPARE(ReadBytes(path), before);
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
     void aboutWindow()
     {
         Start(QString());
