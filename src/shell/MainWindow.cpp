@@ -34,6 +34,8 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(QColor(192, 192, 192));
     mdiArea->viewport()->installEventFilter(this);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     BuildMenus();
     EnterNoFileState();
@@ -181,6 +183,7 @@ PageWindow *MainWindow::OpenPage(int index)
     mdiArea->addSubWindow(sub);
     sub->setFixedSize(page->size());
     pageWindows[index] = sub;
+    FitPage(page);
     CentreInMainWindow(sub, mdiArea->viewport());
     page->LayoutForm();
     sub->show();
@@ -358,6 +361,31 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::FitPage(QWidget *page)
+{
+    if (!isVisible() || isMinimized() || isMaximized() || isFullScreen())
+        return;
+    const QSize room = mdiArea->viewport()->size();
+    const int w = page->width() + TwipsToPixels(240, this);
+    const int h = page->height() + TwipsToPixels(600, this);
+    if (room.width() >= page->width() && room.height() >= page->height())
+        return;
+    QSize grown = size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height()));
+    if (const QScreen *s = screen()) {
+        // Within the screen; a page still larger scrolls in the client area.
+        const QRect avail = s->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        grown = grown.boundedTo(avail.size() - frame);
+        resize(grown);
+        QRect g = frameGeometry();
+        g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
+        g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
+        move(g.topLeft());
+    } else {
+        resize(grown);
+    }
 }
 
 void MainWindow::CentreActivePage()

@@ -65,6 +65,8 @@ private:
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
     void CentreActivePage();
+    // Grows the window, within the screen, when a page does not fit its client area.
+    void FitPage(QWidget *page);
 
     Editor &editor;
     QMdiArea *mdiArea;

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -389,6 +390,20 @@ private slots:
         window->SaveCommand();
         QCOMPARE(ReadBytes(path), before);
         QVERIFY(prompts->messages.isEmpty());
+    }
+
+    void aLargerPageGrowsTheWindowWithinTheScreen()
+    {
+        Start(job);
+        QApplication::processEvents();
+        const int before = window->width();
+        QVERIFY(window->GoToPage(window->ActivePage(), 3)); // the welding page is the widest
+        QApplication::processEvents();
+        PageWindow *page = window->ActivePage();
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(window->width() > before || window->frameGeometry().width() >= screen.width());
+        QVERIFY(window->frameGeometry().width() <= screen.width());
+        QVERIFY(window->findChild<QMdiArea *>()->viewport()->width() >= qMin(page->width(), screen.width() - 40));
     }
 
     void aboutWindow()
