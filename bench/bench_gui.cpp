@@ -1,11 +1,13 @@
-// Start-up to the first page shown, and one page switch round trip (lay the
-// target out, show it, unload the page left), on the bundled example.
+// Start-up to the first page shown, page switch round trips (lay the target
+// out, show it, unload the page left) and a tour of every page, on the
+// bundled example.
 #include "pages/PageWindow.h"
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 
 using namespace swted;
@@ -41,7 +43,57 @@ void GoToPageRoundTrip(benchmark::State &state)
         window.GoToPage(window.ActivePage(), 0);
         QApplication::processEvents();
     }
-    state.counters["switches"] = benchmark::Counter(2, benchmark::Counter::kIsIterationInvariantRate);
+    // Seconds per switch.
+    state.counters["per_switch"] =
+        benchmark::Counter(2, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// A user's tour of the four pages: plotted iso, system, welding,
+// dimensioning and back, as the tab strip does it.
+void VisitEveryPage(benchmark::State &state)
+{
+    ScriptedPrompts prompts;
+    Editor editor(prompts);
+    MainWindow window(editor);
+    window.StartUp(Example, ProgramDir);
+    window.show();
+    const int tour[] = {4, 3, 1, 0};
+    for (auto _ : state) {
+        for (int index : tour) {
+            window.GoToPage(window.ActivePage(), index);
+            QApplication::processEvents();
+        }
+    }
+    state.counters["per_switch"] =
+        benchmark::Counter(4, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The first visit of a page after start-up: built on the spot when the
+// user is quicker than the idle preparation of the pages (cold), or taken
+// from it (prepared).
+void FirstVisit(benchmark::State &state)
+{
+    const int index = static_cast<int>(state.range(0));
+    const bool prepared = state.range(1) != 0;
+    for (auto _ : state) {
+        ScriptedPrompts prompts;
+        Editor editor(prompts);
+        MainWindow window(editor);
+        window.StartUp(Example, ProgramDir);
+        window.show();
+        QApplication::processEvents();
+        if (prepared) {
+            QElapsedTimer idle;
+            idle.start();
+            while (idle.elapsed() < 300)
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        QElapsedTimer visit;
+        visit.start();
+        window.GoToPage(window.ActivePage(), index);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(visit.nsecsElapsed()) / 1e9);
+    }
 }
 
 } // namespace
@@ -49,6 +101,9 @@ void GoToPageRoundTrip(benchmark::State &state)
 BENCHMARK(StartUpToFirstPage)->Unit(benchmark::kMillisecond);
 // Plotted iso to another page and back: two page switches per iteration.
 BENCHMARK(GoToPageRoundTrip)->Arg(1)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(VisitEveryPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstVisit)->ArgsProduct({{1, 3, 4}, {0, 1}})->ArgNames({"page", "prepared"})
+    ->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -455,6 +455,17 @@ void PageWindow::ClearOptions(const QVector<QRadioButton *> &options)
         group->setExclusive(exclusive);
 }
 
+void PageWindow::Reopen()
+{
+    {
+        const QSignalBlocker block(tabStrip);
+        tabStrip->setCurrentIndex(PageOfIndex(definition.index).stripPosition - 1);
+    }
+    ShowSubPage(1);
+    if (QWidget *f = focusWidget())
+        f->clearFocus();
+}
+
 void PageWindow::ShowSubPage(int k)
 {
     if (k >= 1 && k <= definition.subPages)

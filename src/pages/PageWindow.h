@@ -50,6 +50,10 @@ public:
     // Controls to store.
     void ReadForm();
 
+    // A page window used again after it was unloaded starts as a new one
+    // does: its own tab selected, the first sub-page, no control focused.
+    void Reopen();
+
     const PageSpec &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
     void ShowSubPage(int k);

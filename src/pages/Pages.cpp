@@ -7,6 +7,11 @@
 
 namespace swted {
 
+bool PageAvailable(int index)
+{
+    return index == 0 || index == 1 || index == 3 || index == 4;
+}
+
 PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
 {
     PageWindow *page = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/Messages.h"
 #include "model/TextFile.h"
+#include "pages/PageTable.h"
 #include "pages/Pages.h"
 #include "pages/Placement.h"
 #include "pages/TipWindow.h"
@@ -19,6 +20,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace swted {
 
@@ -140,6 +142,8 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
 void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
 {
     PageWindow *page = OpenPage(0);
+    if (page)
+        QTimer::singleShot(100, this, &MainWindow::PrepareNextPage);
     setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
@@ -159,8 +163,12 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
 
 PageWindow *MainWindow::ActivePage() const
 {
-    if (QMdiSubWindow *sub = mdiArea->currentSubWindow())
-        return qobject_cast<PageWindow *>(sub->widget());
+    if (QMdiSubWindow *current = mdiArea->currentSubWindow()) {
+        for (const auto &sub : pageWindows) {
+            if (sub == current)
+                return qobject_cast<PageWindow *>(sub->widget());
+        }
+    }
     for (const auto &sub : pageWindows) {
         if (sub)
             return qobject_cast<PageWindow *>(sub->widget());
@@ -172,6 +180,29 @@ PageWindow *MainWindow::OpenPage(int index)
 {
     if (pageWindows[index])
         return qobject_cast<PageWindow *>(pageWindows[index]->widget());
+    QMdiSubWindow *sub = parkedPages[index];
+    PageWindow *page = nullptr;
+    if (sub) {
+        parkedPages[index] = nullptr;
+        page = qobject_cast<PageWindow *>(sub->widget());
+        page->Reopen();
+    } else {
+        sub = BuildPageWindow(index);
+        if (!sub)
+            return nullptr;
+        page = qobject_cast<PageWindow *>(sub->widget());
+    }
+    pageWindows[index] = sub;
+    FitPage(page);
+    CentreInMainWindow(sub, mdiArea->viewport());
+    page->LayoutForm();
+    sub->show();
+    mdiArea->setActiveSubWindow(sub);
+    return page;
+}
+
+QMdiSubWindow *MainWindow::BuildPageWindow(int index)
+{
     PageWindow *page = CreatePage(index, editor, *this);
     if (!page)
         return nullptr;
@@ -181,14 +212,21 @@ PageWindow *MainWindow::OpenPage(int index)
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->installEventFilter(this);
     mdiArea->addSubWindow(sub);
+    sub->hide();
     sub->setFixedSize(page->size());
-    pageWindows[index] = sub;
-    FitPage(page);
-    CentreInMainWindow(sub, mdiArea->viewport());
-    page->LayoutForm();
-    sub->show();
-    mdiArea->setActiveSubWindow(sub);
-    return page;
+    return sub;
+}
+
+void MainWindow::PrepareNextPage()
+{
+    for (const PageEntry &entry : PageTable) {
+        const int index = entry.index;
+        if (pageWindows[index] || parkedPages[index] || !PageAvailable(index))
+            continue;
+        parkedPages[index] = BuildPageWindow(index);
+        QTimer::singleShot(0, this, &MainWindow::PrepareNextPage);
+        return;
+    }
 }
 
 bool MainWindow::GoToPage(PageWindow *current, int index)
@@ -217,10 +255,8 @@ void MainWindow::UnloadPage(PageWindow *page)
         return;
     pageWindows[index] = nullptr;
     page->ReadForm();
-    sub->removeEventFilter(this);
-    mdiArea->removeSubWindow(sub);
     sub->hide();
-    sub->deleteLater();
+    parkedPages[index] = sub;
 }
 
 void MainWindow::UnloadAllPages()

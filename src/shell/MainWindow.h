@@ -67,12 +67,20 @@ private:
     void CentreActivePage();
     // Grows the window, within the screen, when a page does not fit its client area.
     void FitPage(QWidget *page);
+    // Builds a page window, hidden, without laying it out.
+    QMdiSubWindow *BuildPageWindow(int index);
+    // While the user looks at the first page, builds the others one at a
+    // time, so that even the first visit of a page is quick.
+    void PrepareNextPage();
 
     Editor &editor;
     QMdiArea *mdiArea;
     QString versionText;
     bool exiting = false;
     std::array<QPointer<QMdiSubWindow>, PageCount> pageWindows{};
+    // Pages that were unloaded: hidden, stored, and used again the next time
+    // their page opens, so that a page switch does not build its widgets anew.
+    std::array<QPointer<QMdiSubWindow>, PageCount> parkedPages{};
     QPointer<TipWindow> tipWindow;
 
 public:
