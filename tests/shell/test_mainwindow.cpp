@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -389,6 +390,32 @@ private slots:
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QStringLiteral(", "))));
         window->SaveCommand();
         QCOMPARE(ReadBytes(path), before);
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
+    // A page left and opened again is the same window, started afresh.
+    void aPageOpenedAgainStartsAsANewOne()
+    {
+        Start(job);
+        QVERIFY(window->GoToPage(window->ActivePage(), 1));
+        PageWindow *dimensioning = window->ActivePage();
+        dimensioning->ShowSubPage(3);
+        dimensioning->Get<QLineEdit>("Opt_118_text")->setFocus();
+        QTabBar *tabs = dimensioning->TabStrip();
+        tabs->setCurrentIndex(3); // "Welding", by the strip
+        QTRY_VERIFY(window->PageOpen(3));
+        QVERIFY(!window->PageOpen(1));
+        QVERIFY(!dimensioning->isVisible());
+        editor->store.SetSwitchValue(118, 254); // changed while the page is away
+        QVERIFY(window->GoToPage(window->ActivePage(), 1));
+        QCOMPARE(window->ActivePage(), dimensioning);
+        QVERIFY(window->PageOpen(1));
+        QVERIFY(!window->PageOpen(3));
+        QCOMPARE(dimensioning->CurrentSubPage(), 1);
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Dimensioning"));
+        QCOMPARE(dimensioning->Get<QLineEdit>("Opt_118_text")->text(), QStringLiteral("25"));
+        QCOMPARE(dimensioning->Get<QComboBox>("Opt_118_Combo")->count(), 5);
+        QCOMPARE(dimensioning->Get<QComboBox>("Opt_118_Combo")->currentIndex(), 4);
         QVERIFY(prompts->messages.isEmpty());
     }
 
