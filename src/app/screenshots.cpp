@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
                 page->ShowSubPage(k);
                 Save(&window, QStringLiteral("%1/%2-%3.png").arg(out, Slug(QString::fromLatin1(entry.caption))).arg(k));
             }
-            for (const TipSpec &tip : page->Definition().tips) {
+            for (const TipEntry &tip : page->Definition().tips) {
                 window.ShowSwitchTip(tip.switchText, tip.text, tip.height, tip.width);
                 Save(window.Tip(), QStringLiteral("%1/tip-%2.png").arg(out, tip.label));
             }

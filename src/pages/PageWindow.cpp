@@ -58,7 +58,7 @@ QString Key(int subPage, const QString &a, const QString &b = QString())
 
 } // namespace
 
-PageWindow::PageWindow(Editor &editor, PageHost &host, const PageSpec &definition, QWidget *parent)
+PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &definition, QWidget *parent)
     : QWidget(parent), editor(editor), host(host), definition(definition)
 {
     setObjectName(definition.window);
@@ -98,7 +98,7 @@ void PageWindow::Build()
         framesByNumber[k] = frame;
         frames->addWidget(frame);
     }
-    for (const ControlSpec &c : definition.controls) {
+    for (const ControlEntry &c : definition.controls) {
         if (c.bind != Bind::Rule)
             BuildControl(c, GridFor(c));
     }
@@ -137,7 +137,7 @@ QWidget *PageWindow::BuildSubPage(int k)
     grid->setSpacing(8);
     v->addLayout(grid, 1);
 
-    for (const PanelSpec &p : definition.panels) {
+    for (const PanelEntry &p : definition.panels) {
         if (p.subPage != k)
             continue;
         // A caption starting with '~' is a key for a panel without a title.
@@ -191,7 +191,7 @@ QWidget *PageWindow::BuildSubPage(int k)
     return frame;
 }
 
-QGridLayout *PageWindow::GridFor(const ControlSpec &c)
+QGridLayout *PageWindow::GridFor(const ControlEntry &c)
 {
     QGroupBox *panel = panels.value(Key(c.subPage, c.panel));
     if (!panel) {
@@ -244,7 +244,7 @@ QWidget *PageWindow::SwitchNumberLabel(const QString &text, const QString &contr
 // fields and lists beside a caption, column 3 the help label, column 4 the
 // spare room and column 5 the switch number. Only labels and inner frames
 // span columns, so the grid does not overestimate its width.
-void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
+void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
 {
     int row = grid->rowCount();
     // rowCount() is 1 for an empty grid; start at row 0 then.
@@ -394,7 +394,7 @@ void PageWindow::BuildControl(const ControlSpec &c, QGridLayout *grid)
 
 QWidget *PageWindow::HelpLabel(const QString &name, const QString &text)
 {
-    const TipSpec *tip = definition.Tip(name);
+    const TipEntry *tip = definition.Tip(name);
     auto *help = new ClickLabel(text);
     help->setObjectName(name);
     help->setAccessibleName(QStringLiteral("Tip for Switch ") + (tip ? tip->switchText : QString()));
@@ -404,7 +404,7 @@ QWidget *PageWindow::HelpLabel(const QString &name, const QString &text)
     help->setFont(f);
     help->setForegroundRole(QPalette::Link);
     if (tip) {
-        const TipSpec t = *tip;
+        const TipEntry t = *tip;
         connect(help, &ClickLabel::clicked, this,
                 [this, t] { host.ShowSwitchTip(t.switchText, t.text, t.height, t.width); });
     }
@@ -496,7 +496,7 @@ bool PageWindow::Pack(int switchNumber)
     return false;
 }
 
-void PageWindow::ReadWholeText(const ControlSpec &c)
+void PageWindow::ReadWholeText(const ControlEntry &c)
 {
     auto *field = Get<QLineEdit>(c.name);
     const QString t = field->text().trimmed().right(c.keep);
@@ -510,7 +510,7 @@ void PageWindow::ReadWholeText(const ControlSpec &c)
     Store().SetSwitchValue(c.switchNumber, *v);
 }
 
-void PageWindow::LayoutControl(const ControlSpec &c)
+void PageWindow::LayoutControl(const ControlEntry &c)
 {
     if (c.customLayout) {
         LayoutOwn(c);
@@ -547,7 +547,7 @@ void PageWindow::LayoutControl(const ControlSpec &c)
     }
 }
 
-void PageWindow::ReadControl(const ControlSpec &c)
+void PageWindow::ReadControl(const ControlEntry &c)
 {
     if (c.customRead) {
         ReadOwn(c);
@@ -608,7 +608,7 @@ void PageWindow::ReadControl(const ControlSpec &c)
 
 void PageWindow::LayoutForm()
 {
-    for (const ControlSpec &c : definition.controls)
+    for (const ControlEntry &c : definition.controls)
         LayoutControl(c);
     AfterLayout();
     if (Restricted())
@@ -617,7 +617,7 @@ void PageWindow::LayoutForm()
 
 void PageWindow::ReadForm()
 {
-    for (const ControlSpec &c : definition.controls)
+    for (const ControlEntry &c : definition.controls)
         ReadControl(c);
 }
 
@@ -626,7 +626,7 @@ void PageWindow::ApplyRestrictions()
     // Panels and frames whose every control is restricted go grey as a
     // whole, captions included.
     QHash<QString, bool> allRestricted;
-    for (const ControlSpec &c : definition.controls) {
+    for (const ControlEntry &c : definition.controls) {
         if (c.bind == Bind::Rule)
             continue;
         if (c.bind == Bind::Label) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageSpec.h"
+#include "pages/PageDescription.h"
 
 #include <QHash>
 #include <QVector>
@@ -39,7 +39,7 @@ public:
 class PageWindow : public QWidget {
     Q_OBJECT
 public:
-    PageWindow(Editor &editor, PageHost &host, const PageSpec &definition, QWidget *parent = nullptr);
+    PageWindow(Editor &editor, PageHost &host, const PageDescription &definition, QWidget *parent = nullptr);
 
     // Creates the widgets; called once, right after construction.
     void Build();
@@ -54,7 +54,7 @@ public:
     // does: its own tab selected, the first sub-page, no control focused.
     void Reopen();
 
-    const PageSpec &Definition() const { return definition; }
+    const PageDescription &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
     void ShowSubPage(int k);
     int CurrentSubPage() const;
@@ -66,9 +66,9 @@ public:
 protected:
     // Builds the widgets of an Own control into the panel's grid, from row
     // on, registering them with Register and Relate.
-    virtual void BuildOwn(const ControlSpec &, QGridLayout *, int /*row*/) {}
-    virtual void LayoutOwn(const ControlSpec &) {}
-    virtual void ReadOwn(const ControlSpec &) {}
+    virtual void BuildOwn(const ControlEntry &, QGridLayout *, int /*row*/) {}
+    virtual void LayoutOwn(const ControlEntry &) {}
+    virtual void ReadOwn(const ControlEntry &) {}
     // Runs after the table: interlocks that depend on what is shown.
     virtual void AfterLayout() {}
     // Connects the page's own event handlers once the widgets exist.
@@ -81,7 +81,7 @@ protected:
     // that does not fit, says so and leaves the switch as it was.
     bool Pack(int switchNumber);
     // Stores a whole-value field (its rightmost characters) as a 16-bit value.
-    void ReadWholeText(const ControlSpec &c);
+    void ReadWholeText(const ControlEntry &c);
     // Empties a list and fills it, leaving no item selected, without firing
     // its selection handlers.
     static void FillList(QComboBox *list, const QStringList &items);
@@ -104,14 +104,14 @@ protected:
 
 private:
     void OnTabChanged(int index);
-    void LayoutControl(const ControlSpec &c);
-    void ReadControl(const ControlSpec &c);
+    void LayoutControl(const ControlEntry &c);
+    void ReadControl(const ControlEntry &c);
     void ApplyRestrictions();
     QWidget *BuildSubPage(int k);
-    void BuildControl(const ControlSpec &c, QGridLayout *grid);
-    QGridLayout *GridFor(const ControlSpec &c);
+    void BuildControl(const ControlEntry &c, QGridLayout *grid);
+    QGridLayout *GridFor(const ControlEntry &c);
 
-    PageSpec definition;
+    PageDescription definition;
     QTabBar *tabStrip = nullptr;
     QStackedWidget *frames = nullptr;
     QVector<QWidget *> framesByNumber; // 1-based

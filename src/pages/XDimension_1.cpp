@@ -30,9 +30,9 @@ const QString MillimetreUnits = QStringLiteral("mm's");
 constexpr int SupportsInPipelineItem = 4;
 constexpr int SupportsInPipelineDigit = 6;
 
-PageSpec MakeDescription()
+PageDescription MakeDescription()
 {
-    PageSpec p;
+    PageDescription p;
     p.index = 1;
     p.window = QStringLiteral("XDimension_1");
     p.tabCaption = QStringLiteral("Dimensioning");
@@ -47,65 +47,65 @@ PageSpec MakeDescription()
     p.controls = {
         // Switch 8: the standout in mm, then the text style and vertical
         // standout buttons.
-        TextSpec("Opt_8_Text", 8, 1, 2, "0", "&Standout dist. for String/Composite Dimensions:")
+        TextControl("Opt_8_Text", 8, 1, 2, "0", "&Standout dist. for String/Composite Dimensions:")
             .In(Standout).Label("8").Unit("mm's").OwnRead(),
-        LabelSpec("lblOpt8Note", "(Standout for Support Dimensions will be 0.5 times, and that for Overall Dimensions "
+        LabelControl("lblOpt8Note", "(Standout for Support Dimensions will be 0.5 times, and that for Overall Dimensions "
                                  "will be 1.5 times, this value.)")
             .In(Standout).Wrapped(),
-        OptionsSpec("Opt_8_Option_C", 8, 3, {"Standard &Text", "&Isometric Text"}).In(Standout).Across().Unrestricted(),
-        OptionsSpec("SSOpt8Pos4", 8, 4, {"Normal (&Karven Controlled Standout)", "&Vertical Standout Where Possible"})
+        OptionsControl("Opt_8_Option_C", 8, 3, {"Standard &Text", "&Isometric Text"}).In(Standout).Across().Unrestricted(),
+        OptionsControl("SSOpt8Pos4", 8, 4, {"Normal (&Karven Controlled Standout)", "&Vertical Standout Where Possible"})
             .In(Standout).Framed("Vertical Dimension Standout").Unrestricted(),
 
-        ListSpec("Opt_9_Combo", 9, 1, 1, 4, 0, QString(),
+        ListControl("Opt_9_Combo", 9, 1, 1, 4, 0, QString(),
                  {"Basic String, Supports & Message Dimensions", "No Dimensions (unless OS 118 is set for Overall)",
                   "Support,Message and Reference Dimensions Only", "Composite, Support & Message Dimensions",
                   "Full String, Support & Message Dimensions"})
             .In(Form).Label(" 9 "),
-        ListSpec("Opt_9_A_Combo", 9, 2, 1, 2, 0, QString(),
+        ListControl("Opt_9_A_Combo", 9, 2, 1, 2, 0, QString(),
                  {"Gaskets Not Included In Component Dimensions", "Gaskets Included In Component Dimensions",
                   "Gaskets Dimensioned Separately"})
             .In(Form),
         // Shown from positions 3-4, so that a digit in position 4 shows as
         // out of range; read back into position 3 only.
-        ListSpec("Opt_9_Pos3_Combo", 9, 3, 2, 1, 0, QString(),
+        ListControl("Opt_9_Pos3_Combo", 9, 3, 2, 1, 0, QString(),
                  {"Regular Dimensioning (Inserted Into Dimension Line)", "USA Style Dimensioning (Above Dimension Line)"})
             .In(Form).OwnRead(),
-        ListSpec("Opt_9_Combo_E", 9, 5, 1, 2, 0, QString(),
+        ListControl("Opt_9_Combo_E", 9, 5, 1, 2, 0, QString(),
                  {"Normal dimensions", "Dimensions to show Additional Allowances",
                   "Dimensions to include Add'nl Allowances (Spool Iso's)"})
             .In(Form),
-        ListSpec("Opt_9_Combo_F", 9, 6, 1, 1, 0, QString(),
+        ListControl("Opt_9_Combo_F", 9, 6, 1, 1, 0, QString(),
                  {"Combined pipe and bend dimensions", "Separate pipe and bend dimensions"})
             .In(Form),
-        ListSpec("Opt_9_Combo_G", 9, 7, 1, 1, 0, QString(), {"Single dimensions", "Double dimensions"}).In(Form),
-        OptionsSpec("Opt_9_Option_H", 9, 8, {"Dimensioned using &message", "Dimensioned &Normally"})
+        ListControl("Opt_9_Combo_G", 9, 7, 1, 1, 0, QString(), {"Single dimensions", "Double dimensions"}).In(Form),
+        OptionsControl("Opt_9_Option_H", 9, 8, {"Dimensioned using &message", "Dimensioned &Normally"})
             .In(Form).Framed(valves),
-        CheckSpec("Opt_9_CheckBox", 9, 9, "Suppress &Jacket Dimensioning").In(Form),
+        CheckControl("Opt_9_CheckBox", 9, 9, "Suppress &Jacket Dimensioning").In(Form),
 
         // Item 4 stands for digit 6.
-        ListSpec("Opt_40_Combo", 40, 1, 1, 3, 0, QString(),
+        ListControl("Opt_40_Combo", 40, 1, 1, 3, 0, QString(),
                  {"Supports Drawn on Iso - String Dimensioning", "Supports Drawn on Iso - Overall Dimensioning",
                   "Supports Suppressed from both Iso & Material List", "Supports Drawn on Iso - No Dimensioning",
                   "Supports Drawn on Iso - Included in Pipeline Dimensions"})
             .In(Supports).Label("40").Own(),
-        OptionsSpec("Opt_40_Option_B", 40, 2, {"Same side as &normal", "&Opposite side to normal"})
+        OptionsControl("Opt_40_Option_B", 40, 2, {"Same side as &normal", "&Opposite side to normal"})
             .In(Supports).Framed("Support Dimension position"),
-        TextSpec("Opt_40_Text", 40, 3, 2, "0", "Support Dimension &Line Stand-Out Distance.").In(Supports).Unit("mm's"),
-        ListSpec("Opt_40_Combo_2", 40, 5, 1, 4, 0, "Selective Support &Dimensioning",
+        TextControl("Opt_40_Text", 40, 3, 2, "0", "Support Dimension &Line Stand-Out Distance.").In(Supports).Unit("mm's"),
+        ListControl("Opt_40_Combo_2", 40, 5, 1, 4, 0, "Selective Support &Dimensioning",
                  {"Dimension ALL Supports", "Dimension Fabrication type Supports ONLY",
                   "Dimension Erection type Supports ONLY", "Dimension Offshore Type Supports ONLY",
                   "Dimension Erection & Offshore type Supports ONLY"})
             .In(Supports).CaptionAbove(),
-        CheckSpec("Opt_40_Pos6_Check", 40, 6, "I&gnore Additional Materials on Supports in weight/cofg calc").In(Supports),
+        CheckControl("Opt_40_Pos6_Check", 40, 6, "I&gnore Additional Materials on Supports in weight/cofg calc").In(Supports),
 
         // Switch 41, its lists in the order they are checked.
-        ListSpec("Opt_41_Combo_A", 41, 1, 1, 3, 0, QString(),
+        ListControl("Opt_41_Combo_A", 41, 1, 1, 3, 0, QString(),
                  {"Inch Pipeline Bores/ mm. Linear Dimensions (Mixed)",
                   "Inch Pipeline Bores/ Ft/Ins Linear Dimensions (Imperial)",
                   "mm. Pipeline Bores/ mm. Linear Dimensions (Metric)",
                   "mm. Pipeline Bores/ Ft/Ins Linear Dimensions (Imperial)"})
             .In(Control).Label("41"),
-        ListSpec("Opt_41_Combo_B", 41, 3, 1, 8, 0, QString(),
+        ListControl("Opt_41_Combo_B", 41, 3, 1, 8, 0, QString(),
                  {"Standard Ft/In format (1' 2.3/4\")", "Standard Ft/In with a dash (1'-2.3/4\")",
                   "Standard Ft/In with a dash but no dot (1'-2 3/4\")",
                   "Ft/Ins with Stacked Fractions & dash (need special font)",
@@ -113,72 +113,72 @@ PageSpec MakeDescription()
                   "Output decimal inches to 1 decimal place.", "Output decimal inches to 2 decimal places.",
                   "Output decimal inches to 3 decimal places.", "Output decimal inches to 4 decimal places."})
             .In(Control),
-        ListSpec("Opt_41_Combo_C", 41, 4, 1, 2, 0, QString(),
+        ListControl("Opt_41_Combo_C", 41, 4, 1, 2, 0, QString(),
                  {"NO Weight Information to be Output", "Weight Information in Kilograms (KGS)",
                   "Weight Information in Pounds (LBS)"})
             .In(Control),
-        ListSpec("Opt_41_Combo_D", 41, 5, 1, 2, 0, QString(),
+        ListControl("Opt_41_Combo_D", 41, 5, 1, 2, 0, QString(),
                  {"NO Component Weight Output On Material List", "Component Weight Output will be Total Weight",
                   "Component Weight Output will be Individual Weights"})
             .In(Control),
-        ListSpec("Opt_41_Combo_Pos2", 41, 2, 1, 3, 0, QString(),
+        ListControl("Opt_41_Combo_Pos2", 41, 2, 1, 3, 0, QString(),
                  {"Metric Co-ords in mm's", "Metric Co-ords in M.mm's", "Metric dimensions output in M.mm format",
                   "Metric dimensions/co-ordinates in M.mm format"})
             .In(Control),
-        ListSpec("Opt_41_Pos9_Combo", 41, 9, 1, 1, 0, "Nominal Size Output At Set-On Tees && Crosses:",
+        ListControl("Opt_41_Pos9_Combo", 41, 9, 1, 1, 0, "Nominal Size Output At Set-On Tees && Crosses:",
                  {"Combined", "Separate"})
             .In(Control),
-        TextSpec("Opt_41_Text", 41, 6, 2, "24", "&Change over value from inches to Ft/Ins dimensions (Default is 24\")")
+        TextControl("Opt_41_Text", 41, 6, 2, "24", "&Change over value from inches to Ft/Ins dimensions (Default is 24\")")
             .In(Control).Unit("Inches").Wrapped(),
         // After the field: a ticked box overrides what it reads.
-        CheckSpec("Chk_Opt41_Pos6And7", 41, 6, "For &all dimensions in inches").In(Control).Own().Unrestricted(),
-        CheckSpec("Opt_41_Check", 41, 8, "Suppress Nominal Size indication at &Branches/Reducers").In(Control),
+        CheckControl("Chk_Opt41_Pos6And7", 41, 6, "For &all dimensions in inches").In(Control).Own().Unrestricted(),
+        CheckControl("Opt_41_Check", 41, 8, "Suppress Nominal Size indication at &Branches/Reducers").In(Control),
 
-        ListSpec("Opt_118_Combo", 118, 1, 1, 4, 0, QString(),
+        ListControl("Opt_118_Combo", 118, 1, 1, 4, 0, QString(),
                  {"No Overall Dimensions", "Overall Dimensions - across Branches", "Overall Dimensions - stop at Branches",
                   "Overall Dims to Valve centres & across Branches", "Overall Dims to Valve centres & stop at Branches"})
             .In(Overall, 3).Label("118"),
-        TextSpec("Opt_118_text", 118, 2, 2, QString(), "Overall Dimension &Standout (mm's)").In(Overall, 3).Own(),
+        TextControl("Opt_118_text", 118, 2, 2, QString(), "Overall Dimension &Standout (mm's)").In(Overall, 3).Own(),
 
-        ListSpec("Opt_121_Combo_1", 121, 1, 1, 2, 0, "&Tapped Branch on Inline Items/Flanges",
+        ListControl("Opt_121_Combo_1", 121, 1, 1, 2, 0, "&Tapped Branch on Inline Items/Flanges",
                  {"Full Dimensioning", "No Dimensioning", "Dimensioning of Pipe components ONLY"})
             .In(Tapped, 3).Label("121").CaptionAbove(),
-        ListSpec("Opt_121_Combo_2", 121, 2, 1, 2, 0, "Tapped Branch on '&Pipe' type components",
+        ListControl("Opt_121_Combo_2", 121, 2, 1, 2, 0, "Tapped Branch on '&Pipe' type components",
                  {"No Dimensioning", "Full Dimensioning", "Dimensioning of Pipe components ONLY"})
             .In(Tapped, 3).CaptionAbove(),
 
-        LabelSpec("lbl80", "Valves and Straight Through Instruments with Spindles will, by "
+        LabelControl("lbl80", "Valves and Straight Through Instruments with Spindles will, by "
                            "default, be dimensioned to their ends. Checking any of "
                            "the following boxes will cause components with that End "
                            "Type to be dimensioned to their centres.")
             .In(ValveCentres, 2).Wrapped(),
-        LabelSpec("lbl81A", "Any Value greater than 0 below, defines the limit of the Valve/ "
+        LabelControl("lbl81A", "Any Value greater than 0 below, defines the limit of the Valve/ "
                             "Instrument Bore above which the settings in OS 80 will "
                             "be ignored so that End Dimensions are produced.")
             .In(ValveEnds, 2).Wrapped(),
-        LabelSpec("lbl81B", "Any Value greater than 0 below, defines the limit of Branch Bore "
+        LabelControl("lbl81B", "Any Value greater than 0 below, defines the limit of Branch Bore "
                             "at or below which Branch Dimensions will "
                             "be suppressed if no Pipe is included in the Branch.")
             .In(Branches, 2).Wrapped(),
-        RuleSpec("Units_81", 41),
+        RuleStep("Units_81", 41),
 
-        CheckSpec("Opt_80_Check_A", 80, 1, "&Butt Weld").In(ValveCentres, 2).Label("80"),
-        CheckSpec("Opt_80_Check_B", 80, 2, "&Compression").In(ValveCentres, 2),
-        CheckSpec("Opt_80_Check_C", 80, 3, "Sc&rewed").In(ValveCentres, 2),
-        CheckSpec("Opt_80_Check_D", 80, 4, "Soc&ket Weld").In(ValveCentres, 2),
-        CheckSpec("Opt_80_Check_E", 80, 5, "&Flanged").In(ValveCentres, 2),
-        CheckSpec("Opt_80_Check_F", 80, 6, "&Plain").In(ValveCentres, 2),
-        CheckSpec("Opt_80_Check_G", 80, 7, "&Hygienic").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_A", 80, 1, "&Butt Weld").In(ValveCentres, 2).Label("80"),
+        CheckControl("Opt_80_Check_B", 80, 2, "&Compression").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_C", 80, 3, "Sc&rewed").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_D", 80, 4, "Soc&ket Weld").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_E", 80, 5, "&Flanged").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_F", 80, 6, "&Plain").In(ValveCentres, 2),
+        CheckControl("Opt_80_Check_G", 80, 7, "&Hygienic").In(ValveCentres, 2),
 
-        TextSpec("Opt_81_Text_A", 81, 1, 3, "0", "&Value").In(ValveEnds, 2).Label("81").Unit(InchUnits, "lbl81AUnits"),
-        TextSpec("Opt_81_Text_B", 81, 4, 3, "0", "V&alue").In(Branches, 2).Label("81").Unit(InchUnits, "lbl81BUnits"),
-        LabelSpec("lbl81C", "Any Value greater than 0 below, defines the number of components in a "
+        TextControl("Opt_81_Text_A", 81, 1, 3, "0", "&Value").In(ValveEnds, 2).Label("81").Unit(InchUnits, "lbl81AUnits"),
+        TextControl("Opt_81_Text_B", 81, 4, 3, "0", "V&alue").In(Branches, 2).Label("81").Unit(InchUnits, "lbl81BUnits"),
+        LabelControl("lbl81C", "Any Value greater than 0 below, defines the number of components in a "
                             "Branch, at or below which Branch Dimensions will "
                             "be suppressed if no Pipe is included in the Branch.")
             .In(Branches, 2).Wrapped(),
-        TextSpec("Opt_81_Text_C", 81, 7, 2, "0", "Va&lue").In(Branches, 2).Unit("components"),
+        TextControl("Opt_81_Text_C", 81, 7, 2, "0", "Va&lue").In(Branches, 2).Unit("components"),
 
-        OptionsSpec("Opt_119_Option", 119, 1,
+        OptionsControl("Opt_119_Option", 119, 1,
                     {"&Normal Vertical pipe Dimensions. Elevations are also\n"
                      "indicated at intersection points when the level changes.",
                      "&All Pipeline Dimensions to be suppressed and\n"
@@ -186,14 +186,14 @@ PageSpec MakeDescription()
                      "where Dimensions would normally be output.",
                      "&Vertical Dimensions and Elevations output at all\nnormal Dimensioning positions."})
             .In(Vertical, 3).Label("119"),
-        OptionsSpec("Opt_119_Pos2_Option", 119, 2,
+        OptionsControl("Opt_119_Pos2_Option", 119, 2,
                     {"Dimension Tee Bend/Elbow branch from &Connection pt.",
                      "Dimension Tee Bend/Elbow branch from centre-&line\nIntersection point."})
             .In(Vertical, 3).Framed("~branches"),
-        CheckSpec("Opt_119_Pos3_Check", 119, 3, "Suppress &Reference Dimensions.").In(Vertical, 3),
-        CheckSpec("Opt_119_Pos4_Check", 119, 4, "&Dimension to Fabrication Welds between sections of pipe.")
+        CheckControl("Opt_119_Pos3_Check", 119, 3, "Suppress &Reference Dimensions.").In(Vertical, 3),
+        CheckControl("Opt_119_Pos4_Check", 119, 4, "&Dimension to Fabrication Welds between sections of pipe.")
             .In(Vertical, 3),
-        CheckSpec("Opt_119_Pos5_Check", 119, 5, "&Gasket Dimensions Output to nearest 10th mm.\n(Default is nearest mm)")
+        CheckControl("Opt_119_Pos5_Check", 119, 5, "&Gasket Dimensions Output to nearest 10th mm.\n(Default is nearest mm)")
             .In(Vertical, 3),
     };
     return p;
@@ -201,9 +201,9 @@ PageSpec MakeDescription()
 
 } // namespace
 
-const PageSpec &XDimension_1::Description()
+const PageDescription &XDimension_1::Description()
 {
-    static const PageSpec definition = MakeDescription();
+    static const PageDescription definition = MakeDescription();
     return definition;
 }
 
@@ -243,7 +243,7 @@ void XDimension_1::OnAllInchesClicked(bool checked)
     SetControlEnabled(QStringLiteral("Opt_41_Text"), !checked && !Restricted());
 }
 
-void XDimension_1::LayoutOwn(const ControlSpec &c)
+void XDimension_1::LayoutOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Opt_40_Combo")) {
@@ -271,7 +271,7 @@ void XDimension_1::LayoutOwn(const ControlSpec &c)
     }
 }
 
-void XDimension_1::ReadOwn(const ControlSpec &c)
+void XDimension_1::ReadOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Opt_8_Text")) {

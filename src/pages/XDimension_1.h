@@ -12,7 +12,7 @@ public:
     XDimension_1(Editor &editor, PageHost &host, QWidget *parent = nullptr);
 
     // The page's description: its controls, their switches and ranges.
-    static const PageSpec &Description();
+    static const PageDescription &Description();
 
     // By the text-size code (position 1 of switch 4): the standout of
     // switch 8 that is stored as 0, and the text that stands for 0 in
@@ -21,8 +21,8 @@ public:
     static QString OverallStandoutDefault(int textSizeCode);
 
 protected:
-    void LayoutOwn(const ControlSpec &c) override;
-    void ReadOwn(const ControlSpec &c) override;
+    void LayoutOwn(const ControlEntry &c) override;
+    void ReadOwn(const ControlEntry &c) override;
     void Connect() override;
 
 private:

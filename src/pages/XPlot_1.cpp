@@ -77,9 +77,9 @@ const QString Scaling = QStringLiteral("SCALING - DRAWING OUTPUT");
 const QString Trim = QStringLiteral("TRIM MARKS / PLOT ORIENTATION");
 const QString PlotLength = QStringLiteral("PLOT LENGTH CONTROL");
 
-PageSpec MakeDescription()
+PageDescription MakeDescription()
 {
-    PageSpec p;
+    PageDescription p;
     p.index = 0;
     p.window = QStringLiteral("XPlot_1");
     p.tabCaption = QStringLiteral("Plotted Iso");
@@ -95,44 +95,44 @@ PageSpec MakeDescription()
     const QString above = QStringLiteral("Distance above outer line of Drawing Frame");
     // The order is the order of layout and read-back.
     p.controls = {
-        WholeTextSpec("Opt_10_Text", 10, 1, 9, 3, "Left (mm)").In(Margins).Label("10"),
-        WholeTextSpec("Opt_11_Text", 11, 1, 9, 3, "Right (mm)").In(Margins).Label("11"),
-        WholeTextSpec("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12"),
-        WholeTextSpec("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13"),
-        ListSpec("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
+        WholeTextControl("Opt_10_Text", 10, 1, 9, 3, "Left (mm)").In(Margins).Label("10"),
+        WholeTextControl("Opt_11_Text", 11, 1, 9, 3, "Right (mm)").In(Margins).Label("11"),
+        WholeTextControl("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12"),
+        WholeTextControl("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13"),
+        ListControl("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
             .In(Paper).Label("14").Unrestricted().OwnRead(),
-        ListSpec("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())
+        ListControl("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())
             .In(Paper).Framed(postScript).Help("HelpOS14").Own(),
-        WholeTextSpec("Opt_15_Text", 15, 1, 4, 4, "&Width (mm)").In(Paper).Framed(sizes).Label("15").Help("HelpOS15_16"),
-        WholeTextSpec("Opt_16_Text", 16, 1, 4, 4, "&Height (mm)").In(Paper).Framed(sizes).Label("16"),
-        RuleSpec("PairRule_15_16", 15),
-        ListSpec("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems()).In(PlotFile).Label("71").Own(),
-        CheckSpec("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile).Own(),
-        CheckSpec("Opt_71_CheckPlus", 71, 7, "Append File Format type e&xtension").In(PlotFile).Own(),
-        LabelSpec("lblCheckPlus", "following i01 Type Extension").In(PlotFile),
-        CheckSpec("Opt_138_Check", 138, 4, "Use &ASCII text in DGN Plotfiles").In(PlotFile).Label("138").OwnRead(),
-        TextSpec("Opt_1_Text", 1, 1, 4, "0", "Maximum Plot &Length (mm's)")
+        WholeTextControl("Opt_15_Text", 15, 1, 4, 4, "&Width (mm)").In(Paper).Framed(sizes).Label("15").Help("HelpOS15_16"),
+        WholeTextControl("Opt_16_Text", 16, 1, 4, 4, "&Height (mm)").In(Paper).Framed(sizes).Label("16"),
+        RuleStep("PairRule_15_16", 15),
+        ListControl("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems()).In(PlotFile).Label("71").Own(),
+        CheckControl("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile).Own(),
+        CheckControl("Opt_71_CheckPlus", 71, 7, "Append File Format type e&xtension").In(PlotFile).Own(),
+        LabelControl("lblCheckPlus", "following i01 Type Extension").In(PlotFile),
+        CheckControl("Opt_138_Check", 138, 4, "Use &ASCII text in DGN Plotfiles").In(PlotFile).Label("138").OwnRead(),
+        TextControl("Opt_1_Text", 1, 1, 4, "0", "Maximum Plot &Length (mm's)")
             .In(PlotLength, 2).Label("1").Help("HelpOS1").NoDefaultOnRead(),
-        CheckSpec("Opt_3_Check", 3, 1, "Draw &Trim Marks").In(Trim, 2).Label("3").Whole(),
-        CheckSpec("Opt_18_Check", 18, 1, "Suppress Standard KARVEN &Drawing Frame").In(Frame, 2).Label("18").Whole(),
-        OptionsSpec("Opt_31_Option_A", 31, 1,
+        CheckControl("Opt_3_Check", 3, 1, "Draw &Trim Marks").In(Trim, 2).Label("3").Whole(),
+        CheckControl("Opt_18_Check", 18, 1, "Suppress Standard KARVEN &Drawing Frame").In(Frame, 2).Label("18").Whole(),
+        OptionsControl("Opt_31_Option_A", 31, 1,
                     {"All Drawings to &one Plot File", "One &Plot File for each Drawing",
                      "Output to Terminal &Screen (OS69 in System Controls)",
                      "&Multiple Drgs On Separate Shts (VEXA/Shaped2D Only)"})
             .In(FileScreen, 2).Label("31"),
-        OptionsSpec("Opt_31_Option_B", 31, 2, {"Allocate &next available plot file name", "O&verwrite existing plot files"})
+        OptionsControl("Opt_31_Option_B", 31, 2, {"Allocate &next available plot file name", "O&verwrite existing plot files"})
             .In(FileScreen, 2),
-        TextSpec("Opt_31_Pos345_Text", 31, 3, 3, "0", "Start Drawing &Number AFTER Drawing No:").In(FileScreen, 2),
-        LabelSpec("lblOpt31Explain1", "(i.e. 0 - First sheet commences at drawing number 1").In(FileScreen, 2),
-        LabelSpec("lblOpt31Explain2", "    x - First sheet commences at drawing number x+1)").In(FileScreen, 2),
-        TextSpec("Opt_32_Text", 32, 1, 3, "100", "&Finished Isometric size").In(Scaling, 2).Framed(scaleFrame)
+        TextControl("Opt_31_Pos345_Text", 31, 3, 3, "0", "Start Drawing &Number AFTER Drawing No:").In(FileScreen, 2),
+        LabelControl("lblOpt31Explain1", "(i.e. 0 - First sheet commences at drawing number 1").In(FileScreen, 2),
+        LabelControl("lblOpt31Explain2", "    x - First sheet commences at drawing number x+1)").In(FileScreen, 2),
+        TextControl("Opt_32_Text", 32, 1, 3, "100", "&Finished Isometric size").In(Scaling, 2).Framed(scaleFrame)
             .Unit("%").Label("32 / 34"),
-        TextSpec("Opt_34_Text", 34, 1, 3, "100", "Pipeline &Graphics area").In(Scaling, 2).Framed(scaleFrame).Unit("%"),
-        TextSpec("Opt_35_Text_1", 35, 1, 3, "0", "Below Drawing &Area (mm's)").In(Reserved, 2).Framed(above).Label("35"),
-        TextSpec("Opt_35_Text_2", 35, 4, 3, "0", "Below Material L&ist (mm's)").In(Reserved, 2).Framed(above),
-        TextSpec("Opt_36_Text", 36, 1, 1, "1", "Stac&king Value").In(Trim, 2).Label("36"),
-        CheckSpec("Opt_37_Check", 37, 1, "Plot Across Paper &Roll").In(Trim, 2).Label("37").Whole(),
-        OptionsSpec("Opt_92_Option_A", 92, 1, {"Metric &Units - mm's", "Imperial Units - &Inches"})
+        TextControl("Opt_34_Text", 34, 1, 3, "100", "Pipeline &Graphics area").In(Scaling, 2).Framed(scaleFrame).Unit("%"),
+        TextControl("Opt_35_Text_1", 35, 1, 3, "0", "Below Drawing &Area (mm's)").In(Reserved, 2).Framed(above).Label("35"),
+        TextControl("Opt_35_Text_2", 35, 4, 3, "0", "Below Material L&ist (mm's)").In(Reserved, 2).Framed(above),
+        TextControl("Opt_36_Text", 36, 1, 1, "1", "Stac&king Value").In(Trim, 2).Label("36"),
+        CheckControl("Opt_37_Check", 37, 1, "Plot Across Paper &Roll").In(Trim, 2).Label("37").Whole(),
+        OptionsControl("Opt_92_Option_A", 92, 1, {"Metric &Units - mm's", "Imperial Units - &Inches"})
             .In(DxfUnits, 2).Label("92").Whole(),
     };
     p.tips = {
@@ -157,9 +157,9 @@ PageSpec MakeDescription()
 
 } // namespace
 
-const PageSpec &XPlot_1::Description()
+const PageDescription &XPlot_1::Description()
 {
-    static const PageSpec definition = MakeDescription();
+    static const PageDescription definition = MakeDescription();
     return definition;
 }
 
@@ -198,7 +198,7 @@ void XPlot_1::OnFileExtensionsClicked(bool checked)
         plus->setChecked(false);
 }
 
-void XPlot_1::LayoutOwn(const ControlSpec &c)
+void XPlot_1::LayoutOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Opt_14_Combo1")) {
@@ -241,7 +241,7 @@ void XPlot_1::LayoutOwn(const ControlSpec &c)
     // Opt_71_CheckPlus is shown with Opt_71_Check.
 }
 
-void XPlot_1::ReadOwn(const ControlSpec &c)
+void XPlot_1::ReadOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Opt_14_Combo")) {

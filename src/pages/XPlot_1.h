@@ -12,13 +12,13 @@ public:
     XPlot_1(Editor &editor, PageHost &host, QWidget *parent = nullptr);
 
     // The page's description: its controls, their switches and ranges.
-    static const PageSpec &Description();
+    static const PageDescription &Description();
 
     static QString PairRuleText(int changedSwitch);
 
 protected:
-    void LayoutOwn(const ControlSpec &c) override;
-    void ReadOwn(const ControlSpec &c) override;
+    void LayoutOwn(const ControlEntry &c) override;
+    void ReadOwn(const ControlEntry &c) override;
     void Connect() override;
 
 private:

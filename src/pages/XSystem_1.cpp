@@ -65,9 +65,9 @@ QStringList TerminalItems()
     return items;
 }
 
-PageSpec MakeDescription()
+PageDescription MakeDescription()
 {
-    PageSpec p;
+    PageDescription p;
     p.index = 4;
     p.window = QStringLiteral("XSystem_1");
     p.tabCaption = QStringLiteral("System");
@@ -80,33 +80,33 @@ PageSpec MakeDescription()
     const QString tolerance = QStringLiteral("~tolerance");
     // The order is the order of layout and read-back.
     p.controls = {
-        ListSpec("Opt_6_Combo", 6, 1, 1, 3, 0, QString(),
+        ListControl("Opt_6_Combo", 6, 1, 1, 3, 0, QString(),
                  {"British Date Format eg 14 APR 96", "European Date Format eg 14/04/96",
                   "American Date Format eg 04/14/96", "No Plotted Date"})
             .In(DateFormat).Label("6"),
-        OptionsSpec("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
+        OptionsControl("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
             .In(DateFormat),
-        OwnSpec("Option", 6).In(DateFormat).Unrestricted(),
-        OwnSpec("Opt_55_Combo", 55).In(MessageFile).Label("55").Caption("Message File receives Program Version and:"),
-        CheckSpec("Check1", 55, 2,
+        OwnControl("Option", 6).In(DateFormat).Unrestricted(),
+        OwnControl("Opt_55_Combo", 55).In(MessageFile).Label("55").Caption("Message File receives Program Version and:"),
+        CheckControl("Check1", 55, 2,
                   "Display &message at location where increased tolerance used to connect pipeline (PREVAX only)")
             .In(MessageFile).Framed(tolerance).Inverted(),
-        CheckSpec("Check2", 55, 3,
+        CheckControl("Check2", 55, 3,
                   "Set pipeline to dis&connected when increased tolerance used to connect pipeline (PREVAX only)")
             .In(MessageFile).Framed(tolerance).Inverted(),
-        TextSpec("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
+        TextControl("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
             .In(PageLength).Label("63").NoDefaultOnRead(),
-        OwnSpec("Opt_69_Combo", 69).In(Terminal).Label("69").Caption("&Terminal Type"),
-        CheckSpec("Opt_69_Check", 69, 4, "D&ual Screen Operation").In(Terminal),
-        TextSpec("Opt_115_Text", 115, 1, 3, "0", "Minimum &Angle to be treated as a real Skew (1/100 th degree)")
+        OwnControl("Opt_69_Combo", 69).In(Terminal).Label("69").Caption("&Terminal Type"),
+        CheckControl("Opt_69_Check", 69, 4, "D&ual Screen Operation").In(Terminal),
+        TextControl("Opt_115_Text", 115, 1, 3, "0", "Minimum &Angle to be treated as a real Skew (1/100 th degree)")
             .In(AngularOffset).Label("115").Wrapped(),
-        TextSpec("Opt_116_Text", 116, 1, 3, "0",
+        TextControl("Opt_116_Text", 116, 1, 3, "0",
                  "Minimum Distance to be recognised as real m&ovement. (1/100 th mm)")
             .In(DimensionalOffset).Label("116").Wrapped(),
-        OptionsSpec("Opt_117_Option", 117, 1,
+        OptionsControl("Opt_117_Option", 117, 1,
                     {"Do not carry \"&Round Off\" beyond Branches", "Add \"Round O&ff\" to next Dimension"})
             .In(RoundOff).Label("117"),
-        OptionsSpec("Opt_127_Option", 127, 1, {"&Banner to be plotted", "Banner &Not to be plotted"})
+        OptionsControl("Opt_127_Option", 127, 1, {"&Banner to be plotted", "Banner &Not to be plotted"})
             .In(Banner).Label("127"),
     };
     return p;
@@ -114,9 +114,9 @@ PageSpec MakeDescription()
 
 } // namespace
 
-const PageSpec &XSystem_1::Description()
+const PageDescription &XSystem_1::Description()
 {
-    static const PageSpec definition = MakeDescription();
+    static const PageDescription definition = MakeDescription();
     return definition;
 }
 
@@ -151,7 +151,7 @@ XSystem_1::XSystem_1(Editor &editor, PageHost &host, QWidget *parent) : PageWind
 {
 }
 
-void XSystem_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
+void XSystem_1::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
 {
     if (c.name == QLatin1String("Option")) {
         // The year buttons: Option1 two digits, Option2 four.
@@ -185,7 +185,7 @@ void XSystem_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
     Relate(c.name, number);
 }
 
-void XSystem_1::LayoutOwn(const ControlSpec &c)
+void XSystem_1::LayoutOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Option")) {
@@ -223,7 +223,7 @@ void XSystem_1::LayoutOwn(const ControlSpec &c)
     }
 }
 
-void XSystem_1::ReadOwn(const ControlSpec &c)
+void XSystem_1::ReadOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (c.name == QLatin1String("Option")) {

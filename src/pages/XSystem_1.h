@@ -13,7 +13,7 @@ public:
     XSystem_1(Editor &editor, PageHost &host, QWidget *parent = nullptr);
 
     // The page's description: its controls, their switches and ranges.
-    static const PageSpec &Description();
+    static const PageDescription &Description();
 
     // The terminal code (positions 1-3 of switch 69) of each list item.
     static int TerminalCode(int item);
@@ -25,9 +25,9 @@ public:
     static bool TorvaSwitchesOn();
 
 protected:
-    void BuildOwn(const ControlSpec &c, QGridLayout *grid, int row) override;
-    void LayoutOwn(const ControlSpec &c) override;
-    void ReadOwn(const ControlSpec &c) override;
+    void BuildOwn(const ControlEntry &c, QGridLayout *grid, int row) override;
+    void LayoutOwn(const ControlEntry &c) override;
+    void ReadOwn(const ControlEntry &c) override;
 };
 
 } // namespace swted

@@ -75,9 +75,9 @@ const int SupportSequenceDigits[5][2] = {{0, 0}, {1, 0}, {1, 1}, {2, 0}, {2, 1}}
 const QStringList WeldTypes = {"&Fabrication", "&Erection", "&Offshore"};
 const QStringList SupportWeldTypes = {"Fa&brication", "Erec&tion", "Offs&hore"};
 
-PageSpec MakeDescription()
+PageDescription MakeDescription()
 {
-    PageSpec p;
+    PageDescription p;
     p.index = 3;
     p.window = QStringLiteral("XWelding_1");
     p.tabCaption = QStringLiteral("Welding");
@@ -99,77 +99,77 @@ PageSpec MakeDescription()
     // different switches do not depend on each other's order, and the range
     // messages come in the same order either way).
     p.controls = {
-        ListSpec("Combo_OS_78_POS1", 78, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
+        ListControl("Combo_OS_78_POS1", 78, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
             .In(SupportEnclosures, 3).Framed(fabrication).Label("78").CaptionAbove().Own().Unrestricted(),
-        CheckSpec("Check1", 78, 2, "Add Weld &Prefix").In(SupportEnclosures, 3).Framed(fabrication).Own().Unrestricted(),
-        ListSpec("Combo_OS_78_POS3", 78, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
+        CheckControl("Check1", 78, 2, "Add Weld &Prefix").In(SupportEnclosures, 3).Framed(fabrication).Own().Unrestricted(),
+        ListControl("Combo_OS_78_POS3", 78, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
             .In(SupportEnclosures, 3).Framed(erection).CaptionAbove().Own().Unrestricted(),
-        CheckSpec("Check2", 78, 4, "Add Weld P&refix").In(SupportEnclosures, 3).Framed(erection).Own().Unrestricted(),
-        ListSpec("Combo_OS_78_POS5", 78, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
+        CheckControl("Check2", 78, 4, "Add Weld P&refix").In(SupportEnclosures, 3).Framed(erection).Own().Unrestricted(),
+        ListControl("Combo_OS_78_POS5", 78, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
             .In(SupportEnclosures, 3).Framed(offshore).CaptionAbove().Own().Unrestricted(),
-        CheckSpec("Check3", 78, 6, "Add Weld Pr&efix").In(SupportEnclosures, 3).Framed(offshore).Own().Unrestricted(),
-        CheckSpec("Check_OS_83_Pos1", 83, 1, "&Site Welds Not Assigned To Spools").In(Spools, 3).Label("83").Unrestricted(),
+        CheckControl("Check3", 78, 6, "Add Weld Pr&efix").In(SupportEnclosures, 3).Framed(offshore).Own().Unrestricted(),
+        CheckControl("Check_OS_83_Pos1", 83, 1, "&Site Welds Not Assigned To Spools").In(Spools, 3).Label("83").Unrestricted(),
 
         // Switch 53 positions 1, 4, 6, 7 and switch 54 position 1.
-        OwnSpec("Opt_5354_Option", 53).In(Plotting).Label("53/54").Help("Label12"),
+        OwnControl("Opt_5354_Option", 53).In(Plotting).Label("53/54").Help("Label12"),
         // Built beside and under the table.
-        OptionsSpec("Opt_53_Option_C", 53, 1, {"S&mall-1.5 mm", "Me&dium-1.8 mm", "&Large-2.1 mm"})
+        OptionsControl("Opt_53_Option_C", 53, 1, {"S&mall-1.5 mm", "Me&dium-1.8 mm", "&Large-2.1 mm"})
             .In(Plotting).Caption("Text Height for Weld Numbers").NumberedFrom(1).Own().OwnBuild(),
-        CheckSpec("Opt_54_Check", 54, 1, "Plot all Welds and show &implied Site Welds as Fab.")
+        CheckControl("Opt_54_Check", 54, 1, "Plot all Welds and show &implied Site Welds as Fab.")
             .In(Plotting).Help("Label24").Own().OwnBuild(),
 
-        ListSpec("Opt_53_Combo_C", 53, 2, 1, 2, 0, QString(),
+        ListControl("Opt_53_Combo_C", 53, 2, 1, 2, 0, QString(),
                  {"No Weld/Operations Box", "Plot Weld Summary Box", "Plot Operations Summary Box"})
             .In(Numbering),
-        OptionsSpec("Opt_53_Option_A", 53, 3, {"Each &Pipeline", "Each Dra&wing"})
+        OptionsControl("Opt_53_Option_A", 53, 3, {"Each &Pipeline", "Each Dra&wing"})
             .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 on :  ").Across().Own(),
-        CheckSpec("opt_53_check", 53, 3, "Spool Iso Weld &Nos. match Full Iso Weld Nos.")
+        CheckControl("opt_53_check", 53, 3, "Spool Iso Weld &Nos. match Full Iso Weld Nos.")
             .In(Numbering).Framed(Sequences).Own(),
-        OptionsSpec("Opt_53_Option_B", 53, 5, {"&All Welds", "Each Weld &Type"})
+        OptionsControl("Opt_53_Option_B", 53, 5, {"&All Welds", "Each Weld &Type"})
             .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 for :  ").Across(),
-        CheckSpec("Opt_53_Pos3_Check", 53, 3, "Suppress Auto-&Generation Of Weld Nos (If Originally Absent)")
+        CheckControl("Opt_53_Pos3_Check", 53, 3, "Suppress Auto-&Generation Of Weld Nos (If Originally Absent)")
             .In(Numbering).Own().Unrestricted(),
-        OptionsSpec("Opt_53_Option_8", 53, 8, {"Numeric &Identifiers", "Alphabeticic Identi&fiers"})
+        OptionsControl("Opt_53_Option_8", 53, 8, {"Numeric &Identifiers", "Alphabeticic Identi&fiers"})
             .In(Numbering).Framed(additional).Across(),
-        TextSpec("Opt_53_TextBox", 53, 9, 1, "0", "Number of Leading &Zeros or Spaces :").In(Numbering).Framed(additional),
+        TextControl("Opt_53_TextBox", 53, 9, 1, "0", "Number of Leading &Zeros or Spaces :").In(Numbering).Framed(additional),
 
         // Positions 2 to 7 of switch 54 are written as soon as a size is chosen.
-        OptionsSpec("SSOptWeldTypeWeldNumbering", 54, 2, WeldTypes)
+        OptionsControl("SSOptWeldTypeWeldNumbering", 54, 2, WeldTypes)
             .In(Sizes).Framed("Non-Support Welds").Across().Own().Unrestricted(),
-        ListSpec("Cmb_Opt54_Pos234", 54, 2, 1, 8, 0, "&Circle / Double Circle / Ellipse Enc. Size", EnclosureSizes)
+        ListControl("Cmb_Opt54_Pos234", 54, 2, 1, 8, 0, "&Circle / Double Circle / Ellipse Enc. Size", EnclosureSizes)
             .In(Sizes).Framed("Non-Support Welds").CaptionAbove().Own().Unrestricted(),
-        OptionsSpec("SSOptWeldType", 54, 5, SupportWeldTypes).In(Sizes).Framed("Support Welds").Across().Own().Unrestricted(),
-        ListSpec("cmb_OPT54_Pos456", 54, 5, 1, 8, 0, "Circle / Double Circle / Ellipse Encl&osure Size", EnclosureSizes)
+        OptionsControl("SSOptWeldType", 54, 5, SupportWeldTypes).In(Sizes).Framed("Support Welds").Across().Own().Unrestricted(),
+        ListControl("cmb_OPT54_Pos456", 54, 5, 1, 8, 0, "Circle / Double Circle / Ellipse Encl&osure Size", EnclosureSizes)
             .In(Sizes).Framed("Support Welds").CaptionAbove().Own().Unrestricted(),
         // Positions 6 and 7 of switch 53, with the other support weld settings.
-        ListSpec("Combo1", 53, 6, 2, 4, 0, "Numbering Se&quence", SupportSequences)
+        ListControl("Combo1", 53, 6, 2, 4, 0, "Numbering Se&quence", SupportSequences)
             .In(Sizes).Framed("Support Welds").CaptionAbove().Own().Unrestricted(),
-        CheckSpec("Opt_54_Pos8_Check", 54, 8, "Suppress Generation Of Impl&ied Welds").In(Sizes),
-        CheckSpec("Opt_54_Pos9_Check", 54, 9, "Suppress Arro&wheads on all Weld Msgs").In(Sizes),
+        CheckControl("Opt_54_Pos8_Check", 54, 8, "Suppress Generation Of Impl&ied Welds").In(Sizes),
+        CheckControl("Opt_54_Pos9_Check", 54, 9, "Suppress Arro&wheads on all Weld Msgs").In(Sizes),
 
-        ListSpec("Opt_75_Combo_A", 75, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
+        ListControl("Opt_75_Combo_A", 75, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
             .In(Enclosures, 2).Framed("Fabrication Welds").Label("75").Help("Label15").CaptionAbove().Own(),
-        CheckSpec("Opt_75_Check_A", 75, 2, "Add Weld &Prefix to Weld Number").In(Enclosures, 2).Framed("Fabrication Welds").Own(),
-        ListSpec("Opt_75_Combo_B", 75, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
+        CheckControl("Opt_75_Check_A", 75, 2, "Add Weld &Prefix to Weld Number").In(Enclosures, 2).Framed("Fabrication Welds").Own(),
+        ListControl("Opt_75_Combo_B", 75, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
             .In(Enclosures, 2).Framed("Field Welds").CaptionAbove().Own(),
-        CheckSpec("Opt_75_Check_B", 75, 4, "Add Weld P&refix to Weld Number").In(Enclosures, 2).Framed("Field Welds").Own(),
-        ListSpec("Opt_75_Combo_C", 75, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
+        CheckControl("Opt_75_Check_B", 75, 4, "Add Weld P&refix to Weld Number").In(Enclosures, 2).Framed("Field Welds").Own(),
+        ListControl("Opt_75_Combo_C", 75, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
             .In(Enclosures, 2).Framed("Offshore Welds").CaptionAbove().Own(),
-        CheckSpec("Opt_75_Check_C", 75, 6, "Add Weld Pr&efix to Weld Number").In(Enclosures, 2).Framed("Offshore Welds").Own(),
+        CheckControl("Opt_75_Check_C", 75, 6, "Add Weld Pr&efix to Weld Number").In(Enclosures, 2).Framed("Offshore Welds").Own(),
 
-        OptionsSpec("Opt_77_Option", 77, 1, {"&Two Weld Numbers at Slip-On Flanges", "&One Weld Number at Slip-On Flanges"})
+        OptionsControl("Opt_77_Option", 77, 1, {"&Two Weld Numbers at Slip-On Flanges", "&One Weld Number at Slip-On Flanges"})
             .In(Flanges, 2).Label("77").Own(),
-        OptionsSpec("Opt_77_Option_2", 77, 4,
+        OptionsControl("Opt_77_Option_2", 77, 4,
                     {"One Weld Number at '&Y' type Fittings", "T&wo Weld Numbers at 'Y' type Fittings"})
             .In(Flanges, 2).Own(),
-        ListSpec("Opt_77_Combo", 77, 2, 1, 2, 0, QString(),
+        ListControl("Opt_77_Combo", 77, 2, 1, 2, 0, QString(),
                  {"No Extra Welds added at Reinforcement Pads", "One Extra Weld added at Reinforcement Pads",
                   "Two Extra Welds added at Reinforcement Pads"})
             .In(Flanges, 2),
-        CheckSpec("Opt_77_Check", 77, 3, "Generate PAD Item &Code and Show Symbol on Iso.").In(Flanges, 2),
-        OptionsSpec("Opt_77_Pos5", 77, 5, {"Weld numbers &allocated to tack welds", "Weld numbers &not allocated to tack welds"})
+        CheckControl("Opt_77_Check", 77, 3, "Generate PAD Item &Code and Show Symbol on Iso.").In(Flanges, 2),
+        OptionsControl("Opt_77_Pos5", 77, 5, {"Weld numbers &allocated to tack welds", "Weld numbers &not allocated to tack welds"})
             .In(Flanges, 2).Framed("Tack Welds").Unrestricted(),
-        ListSpec("OPT_77_ComboG", 77, 7, 1, 9, 0, QString(),
+        ListControl("OPT_77_ComboG", 77, 7, 1, 9, 0, QString(),
                  {"2 Weld numbers (Fixed)", "1 Weld number", "2 weld numbers", "3 weld numbers", "4 weld numbers",
                   "5 weld numbers", "6 weld numbers", "7 weld numbers", "8 weld numbers", "9 weld numbers"})
             .In(Flanges, 2).Framed("Weld numbers allocated to victaulic clamps").Unrestricted(),
@@ -265,9 +265,9 @@ QLabel *HeadLabel(const QString &text, bool bold = false)
 
 } // namespace
 
-const PageSpec &XWelding_1::Description()
+const PageDescription &XWelding_1::Description()
 {
-    static const PageSpec definition = MakeDescription();
+    static const PageDescription definition = MakeDescription();
     return definition;
 }
 
@@ -323,7 +323,7 @@ XWelding_1::XWelding_1(Editor &editor, PageHost &host, QWidget *parent)
 {
 }
 
-void XWelding_1::BuildOwn(const ControlSpec &c, QGridLayout *grid, int row)
+void XWelding_1::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
 {
     if (c.name == QLatin1String("Opt_53_Option_C")) {
         // The text heights stand beside the table.
@@ -614,7 +614,7 @@ void XWelding_1::ReadWeldTable()
     Pack(54);
 }
 
-void XWelding_1::LayoutOwn(const ControlSpec &c)
+void XWelding_1::LayoutOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (const EnclosureGroup *g = GroupOfList(c.name)) {
@@ -659,7 +659,7 @@ void XWelding_1::LayoutOwn(const ControlSpec &c)
     // the numbering sequence, and the size lists with their weld types.
 }
 
-void XWelding_1::ReadOwn(const ControlSpec &c)
+void XWelding_1::ReadOwn(const ControlEntry &c)
 {
     SwitchStore &s = Store();
     if (const EnclosureGroup *g = GroupOfList(c.name)) {

@@ -17,7 +17,7 @@ public:
     XWelding_1(Editor &editor, PageHost &host, QWidget *parent = nullptr);
 
     // The page's description: its controls, their switches and ranges.
-    static const PageSpec &Description();
+    static const PageDescription &Description();
 
     // One option of the weld table: its cell and the digits it stands for.
     // Position 1 of switch 53 is 0 for the rows that number no welds, else
@@ -42,9 +42,9 @@ public:
     static constexpr int ImpliedSiteWeldsCode = 4;
 
 protected:
-    void BuildOwn(const ControlSpec &c, QGridLayout *grid, int row) override;
-    void LayoutOwn(const ControlSpec &c) override;
-    void ReadOwn(const ControlSpec &c) override;
+    void BuildOwn(const ControlEntry &c, QGridLayout *grid, int row) override;
+    void LayoutOwn(const ControlEntry &c) override;
+    void ReadOwn(const ControlEntry &c) override;
     void Connect() override;
 
 private:

@@ -12,10 +12,10 @@ class TestXPlot : public QObject {
 private slots:
     void descriptionIsUsableWithoutWidgets()
     {
-        const PageSpec &definition = XPlot_1::Description();
+        const PageDescription &definition = XPlot_1::Description();
         QCOMPARE(definition.index, 0);
         QCOMPARE(definition.subPages, 2);
-        const ControlSpec *sheet = definition.Control(QStringLiteral("Opt_14_Combo"));
+        const ControlEntry *sheet = definition.Control(QStringLiteral("Opt_14_Combo"));
         QVERIFY(sheet);
         QCOMPARE(sheet->switchNumber, 14);
         QCOMPARE(sheet->maximum, 10);

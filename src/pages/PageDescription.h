@@ -22,7 +22,7 @@ enum class Bind {
 // edits, its range and default, the captions the user sees and where it
 // stands. The same description builds the page, lays it out, reads it back,
 // and tells tools outside the window where a switch is edited.
-struct ControlSpec {
+struct ControlEntry {
     QString name;             // object name; option buttons are name_0, name_1, ...
     Bind bind = Bind::Label;
     int switchNumber = 0;
@@ -54,120 +54,120 @@ struct ControlSpec {
     QString unitName;          // object name of the unit label, when the page changes it
 
     // Builders, so a page's table reads as a list of its controls.
-    ControlSpec &In(const QString &panelCaption, int page = 1)
+    ControlEntry &In(const QString &panelCaption, int page = 1)
     {
         panel = panelCaption;
         subPage = page;
         return *this;
     }
-    ControlSpec &Framed(const QString &frameCaption)
+    ControlEntry &Framed(const QString &frameCaption)
     {
         frame = frameCaption;
         return *this;
     }
-    ControlSpec &Label(const QString &number)
+    ControlEntry &Label(const QString &number)
     {
         switchLabel = number;
         return *this;
     }
-    ControlSpec &Help(const QString &labelName)
+    ControlEntry &Help(const QString &labelName)
     {
         help = labelName;
         return *this;
     }
-    ControlSpec &Whole()
+    ControlEntry &Whole()
     {
         whole = true;
         return *this;
     }
-    ControlSpec &NoDefaultOnRead()
+    ControlEntry &NoDefaultOnRead()
     {
         readWithDefault = false;
         return *this;
     }
-    ControlSpec &Unit(const QString &text, const QString &labelName = QString())
+    ControlEntry &Unit(const QString &text, const QString &labelName = QString())
     {
         unit = text;
         unitName = labelName;
         return *this;
     }
-    ControlSpec &Inverted()
+    ControlEntry &Inverted()
     {
         inverted = true;
         return *this;
     }
-    ControlSpec &Across()
+    ControlEntry &Across()
     {
         across = true;
         return *this;
     }
-    ControlSpec &CaptionAbove()
+    ControlEntry &CaptionAbove()
     {
         captionAbove = true;
         return *this;
     }
-    ControlSpec &Wrapped()
+    ControlEntry &Wrapped()
     {
         wrapped = true;
         return *this;
     }
-    ControlSpec &NumberedFrom(int first)
+    ControlEntry &NumberedFrom(int first)
     {
         firstIndex = first;
         return *this;
     }
-    ControlSpec &Caption(const QString &text)
+    ControlEntry &Caption(const QString &text)
     {
         caption = text;
         return *this;
     }
-    ControlSpec &Unrestricted()
+    ControlEntry &Unrestricted()
     {
         restricted = false;
         return *this;
     }
-    ControlSpec &Keep(int characters)
+    ControlEntry &Keep(int characters)
     {
         keep = characters;
         return *this;
     }
-    ControlSpec &OwnLayout()
+    ControlEntry &OwnLayout()
     {
         customLayout = true;
         return *this;
     }
-    ControlSpec &OwnRead()
+    ControlEntry &OwnRead()
     {
         customRead = true;
         return *this;
     }
-    ControlSpec &Own() { return OwnLayout().OwnRead(); }
-    ControlSpec &OwnBuild()
+    ControlEntry &Own() { return OwnLayout().OwnRead(); }
+    ControlEntry &OwnBuild()
     {
         customBuild = true;
         return *this;
     }
 };
 
-ControlSpec CheckSpec(const QString &name, int switchNumber, int position, const QString &caption);
-ControlSpec OptionsSpec(const QString &name, int switchNumber, int position, const QStringList &captions);
-ControlSpec ListSpec(const QString &name, int switchNumber, int start, int width, int maximum, int defaultValue,
+ControlEntry CheckControl(const QString &name, int switchNumber, int position, const QString &caption);
+ControlEntry OptionsControl(const QString &name, int switchNumber, int position, const QStringList &captions);
+ControlEntry ListControl(const QString &name, int switchNumber, int start, int width, int maximum, int defaultValue,
                      const QString &caption, const QStringList &items);
-ControlSpec TextSpec(const QString &name, int switchNumber, int start, int width, const QString &defaultText,
+ControlEntry TextControl(const QString &name, int switchNumber, int start, int width, const QString &defaultText,
                      const QString &caption);
-ControlSpec WholeTextSpec(const QString &name, int switchNumber, int start, int width, int keep,
+ControlEntry WholeTextControl(const QString &name, int switchNumber, int start, int width, int keep,
                           const QString &caption);
 // A step of the page's own code, at its place in the layout and read order.
-ControlSpec RuleSpec(const QString &name, int switchNumber);
-ControlSpec LabelSpec(const QString &name, const QString &text);
+ControlEntry RuleStep(const QString &name, int switchNumber);
+ControlEntry LabelControl(const QString &name, const QString &text);
 // Widgets the page builds and binds itself; the name is that of its first
 // widget or group.
-ControlSpec OwnSpec(const QString &name, int switchNumber);
+ControlEntry OwnControl(const QString &name, int switchNumber);
 
 // A panel of a sub-page and where it stands in the sub-page's grid. A
 // caption given in two lines shows as one title; one starting with '~' is
 // only a key, for a panel without a title.
-struct PanelSpec {
+struct PanelEntry {
     QString caption;
     int subPage = 1;
     int row = 0;
@@ -178,7 +178,7 @@ struct PanelSpec {
 
 // A tip: the switch text of the tip window's title, its text and the size
 // of its text area and window in twips.
-struct TipSpec {
+struct TipEntry {
     QString label; // help label object name
     QString switchText;
     QString text;
@@ -186,7 +186,7 @@ struct TipSpec {
     int width = 0;
 };
 
-struct PageSpec {
+struct PageDescription {
     int index = 0;
     QString window;
     QString tabCaption;
@@ -197,16 +197,16 @@ struct PageSpec {
     QStringList frameNames;
     QStringList previousImages;
     QStringList nextImages;
-    QVector<PanelSpec> panels;
-    QVector<ControlSpec> controls;
-    QVector<TipSpec> tips;
+    QVector<PanelEntry> panels;
+    QVector<ControlEntry> controls;
+    QVector<TipEntry> tips;
 
-    const ControlSpec *Control(const QString &name) const;
+    const ControlEntry *Control(const QString &name) const;
     // The tip of a help label; the elements of a label array (Label25_7)
     // share the tip of the array (Label25).
-    const TipSpec *Tip(const QString &label) const;
+    const TipEntry *Tip(const QString &label) const;
     // The controls that edit any position of a switch.
-    QVector<const ControlSpec *> ControlsOfSwitch(int switchNumber) const;
+    QVector<const ControlEntry *> ControlsOfSwitch(int switchNumber) const;
 };
 
 } // namespace swted
