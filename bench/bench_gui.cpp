@@ -16,26 +16,31 @@ namespace {
 const QString Example = QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPT");
 const QString ProgramDir = QStringLiteral(SWTED_SOURCE_DIR "/data");
 
+// The editor started on the example, its first page on screen.
+struct Running {
+    ScriptedPrompts prompts;
+    Editor editor{prompts};
+    MainWindow window{editor};
+    Running()
+    {
+        window.StartUp(Example, ProgramDir);
+        window.show();
+    }
+};
+
 void StartUpToFirstPage(benchmark::State &state)
 {
     for (auto _ : state) {
-        ScriptedPrompts prompts;
-        Editor editor(prompts);
-        MainWindow window(editor);
-        window.StartUp(Example, ProgramDir);
-        window.show();
+        Running run;
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.ActivePage());
+        benchmark::DoNotOptimize(run.window.ActivePage());
     }
 }
 
 void GoToPageRoundTrip(benchmark::State &state)
 {
-    ScriptedPrompts prompts;
-    Editor editor(prompts);
-    MainWindow window(editor);
-    window.StartUp(Example, ProgramDir);
-    window.show();
+    Running run;
+    MainWindow &window = run.window;
     const int other = static_cast<int>(state.range(0));
     for (auto _ : state) {
         window.GoToPage(window.ActivePage(), other);
@@ -52,11 +57,8 @@ void GoToPageRoundTrip(benchmark::State &state)
 // dimensioning and back, as the tab strip does it.
 void VisitEveryPage(benchmark::State &state)
 {
-    ScriptedPrompts prompts;
-    Editor editor(prompts);
-    MainWindow window(editor);
-    window.StartUp(Example, ProgramDir);
-    window.show();
+    Running run;
+    MainWindow &window = run.window;
     const int tour[] = {4, 3, 1, 0};
     for (auto _ : state) {
         for (int index : tour) {
@@ -76,11 +78,8 @@ void FirstVisit(benchmark::State &state)
     const int index = static_cast<int>(state.range(0));
     const bool prepared = state.range(1) != 0;
     for (auto _ : state) {
-        ScriptedPrompts prompts;
-        Editor editor(prompts);
-        MainWindow window(editor);
-        window.StartUp(Example, ProgramDir);
-        window.show();
+        Running run;
+        MainWindow &window = run.window;
         QApplication::processEvents();
         if (prepared) {
             QElapsedTimer idle;

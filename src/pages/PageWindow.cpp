@@ -56,6 +56,23 @@ QString Key(int subPage, const QString &a, const QString &b = QString())
     return QString::number(subPage) + QLatin1Char('\x1f') + a + QLatin1Char('\x1f') + b;
 }
 
+// The title of a panel or frame: a caption starting with '~' is only a key,
+// for one without a title; one given in two lines shows on one.
+QString TitleOf(const QString &caption)
+{
+    return caption.startsWith(QLatin1Char('~')) ? QString() : QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// The grid of a panel or frame; column 4 takes the spare room.
+QGridLayout *PanelGrid(QGroupBox *box)
+{
+    auto *g = new QGridLayout(box);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(4);
+    g->setColumnStretch(4, 1);
+    return g;
+}
+
 } // namespace
 
 PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &definition, QWidget *parent)
@@ -108,9 +125,9 @@ void PageWindow::Build()
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
     Connect();
-    // The size hints cached while the widgets were added are stale: drop
-    // them before the window takes the size of its contents.
-    // Wrapping labels change their hints once laid out, so settle first.
+    // The size hints cached while the widgets were added are stale, and
+    // wrapping labels change theirs once laid out: settle them before the
+    // window takes the size of its contents.
     ensurePolished();
     for (QWidget *w : findChildren<QWidget *>())
         w->ensurePolished();
@@ -140,15 +157,9 @@ QWidget *PageWindow::BuildSubPage(int k)
     for (const PanelEntry &p : definition.panels) {
         if (p.subPage != k)
             continue;
-        // A caption starting with '~' is a key for a panel without a title.
-        const QString title = p.caption.startsWith(QLatin1Char('~')) ? QString() : p.caption;
-        auto *box = new QGroupBox(QString(title).replace(QLatin1Char('\n'), QLatin1Char(' ')), frame);
+        auto *box = new QGroupBox(TitleOf(p.caption), frame);
         box->setObjectName(QStringLiteral("Panel_") + QString(p.caption).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_")));
-        auto *g = new QGridLayout(box);
-        g->setHorizontalSpacing(6);
-        g->setVerticalSpacing(4);
-        g->setColumnStretch(4, 1);
-        grids.insert(box, g);
+        grids.insert(box, PanelGrid(box));
         panels.insert(Key(k, p.caption), box);
         grid->addWidget(box, p.row, p.column, p.rowSpan, p.columnSpan);
     }
@@ -199,10 +210,8 @@ QGridLayout *PageWindow::GridFor(const ControlEntry &c)
         // bottom of its sub-page.
         QWidget *frame = framesByNumber.value(c.subPage);
         auto *grid = static_cast<QGridLayout *>(static_cast<QVBoxLayout *>(frame->layout())->itemAt(0)->layout());
-        panel = new QGroupBox(c.panel, frame);
-        auto *g = new QGridLayout(panel);
-        g->setColumnStretch(4, 1);
-        grids.insert(panel, g);
+        panel = new QGroupBox(TitleOf(c.panel), frame);
+        grids.insert(panel, PanelGrid(panel));
         panels.insert(Key(c.subPage, c.panel), panel);
         grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
     }
@@ -211,13 +220,8 @@ QGridLayout *PageWindow::GridFor(const ControlEntry &c)
     const QString key = Key(c.subPage, c.panel, c.frame);
     QGroupBox *inner = innerFrames.value(key);
     if (!inner) {
-        // A frame key starting with '~' groups controls under no title.
-        inner = new QGroupBox(c.frame.startsWith(QLatin1Char('~')) ? QString() : c.frame, panel);
-        auto *g = new QGridLayout(inner);
-        g->setHorizontalSpacing(6);
-        g->setVerticalSpacing(4);
-        g->setColumnStretch(4, 1);
-        grids.insert(inner, g);
+        inner = new QGroupBox(TitleOf(c.frame), panel);
+        grids.insert(inner, PanelGrid(inner));
         innerFrames.insert(key, inner);
         QGridLayout *pg = grids.value(panel);
         pg->addWidget(inner, pg->rowCount(), 0, 1, 6);
@@ -278,9 +282,6 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         return;
     }
     switch (c.bind) {
-    case Bind::Own:
-        BuildOwn(c, grid, row);
-        break;
     case Bind::Check: {
         auto *box = new QCheckBox(c.caption);
         box->setObjectName(c.name);
@@ -290,7 +291,6 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         break;
     }
     case Bind::Options: {
-        auto *group = new QButtonGroup(this);
         QVector<QRadioButton *> buttons;
         int first = row;
         if (!c.caption.isEmpty()) {
@@ -308,17 +308,15 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         for (int i = 0; i < c.items.size(); ++i) {
             auto *b = new QRadioButton(c.items[i]);
             b->setObjectName(c.name + QStringLiteral("_%1").arg(c.firstIndex + i));
-            group->addButton(b, i);
             if (line)
                 line->addWidget(b);
             else
                 grid->addWidget(b, first + i, 0);
             buttons.append(b);
-            widgets.insert(b->objectName(), b);
         }
         if (line)
             line->addStretch(1);
-        optionGroups.insert(c.name, buttons);
+        RegisterOptions(c.name, buttons);
         addTrailing(row);
         break;
     }
@@ -388,6 +386,7 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         break;
     }
     case Bind::Rule:
+    case Bind::Own: // built above
         break;
     }
 }

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
 
 namespace swted {
@@ -87,7 +86,10 @@ PageDescription MakeDescription()
         OptionsControl("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
             .In(DateFormat),
         OwnControl("Option", 6).In(DateFormat).Unrestricted(),
-        OwnControl("Opt_55_Combo", 55).In(MessageFile).Label("55").Caption("Message File receives Program Version and:"),
+        // Built with the TORVA item, so that the page is sized for it.
+        ListControl("Opt_55_Combo", 55, 1, 1, 2, 0, "Message File receives Program Version and:",
+                    MessageFileItems + QStringList{TorvaItem})
+            .In(MessageFile).Label("55").Own(),
         CheckControl("Check1", 55, 2,
                   "Display &message at location where increased tolerance used to connect pipeline (PREVAX only)")
             .In(MessageFile).Framed(tolerance).Inverted(),
@@ -96,7 +98,7 @@ PageDescription MakeDescription()
             .In(MessageFile).Framed(tolerance).Inverted(),
         TextControl("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
             .In(PageLength).Label("63").NoDefaultOnRead(),
-        OwnControl("Opt_69_Combo", 69).In(Terminal).Label("69").Caption("&Terminal Type"),
+        ListControl("Opt_69_Combo", 69, 1, 3, 16, 0, "&Terminal Type", TerminalItems()).In(Terminal).Label("69").Own(),
         CheckControl("Opt_69_Check", 69, 4, "D&ual Screen Operation").In(Terminal),
         TextControl("Opt_115_Text", 115, 1, 3, "0", "Minimum &Angle to be treated as a real Skew (1/100 th degree)")
             .In(AngularOffset).Label("115").Wrapped(),
@@ -151,38 +153,21 @@ XSystem_1::XSystem_1(Editor &editor, PageHost &host, QWidget *parent) : PageWind
 {
 }
 
+// The year buttons, the one control the page builds: Option1 two digits,
+// Option2 four.
 void XSystem_1::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
 {
-    if (c.name == QLatin1String("Option")) {
-        // The year buttons: Option1 two digits, Option2 four.
-        auto *two = new QRadioButton(QStringLiteral("Output &2 digit year"));
-        two->setObjectName(QStringLiteral("Option1"));
-        auto *four = new QRadioButton(QStringLiteral("Output &4 digit year"));
-        four->setObjectName(QStringLiteral("Option2"));
-        auto *line = new QHBoxLayout;
-        line->setSpacing(16);
-        line->addWidget(two);
-        line->addWidget(four);
-        line->addStretch(1);
-        grid->addLayout(line, row, 0);
-        RegisterOptions(c.name, {two, four});
-        return;
-    }
-    // The two lists with a caption beside them.
-    auto *label = new QLabel(c.caption);
-    auto *list = new QComboBox;
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // Filled now too, so that the page is sized for its longest item.
-    list->addItems(c.name == QLatin1String("Opt_69_Combo") ? TerminalItems() : MessageFileItems + QStringList{TorvaItem});
-    list->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
-    label->setBuddy(list);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(list, row, 1, Qt::AlignLeft);
-    QWidget *number = SwitchNumberLabel(c.switchLabel, c.name);
-    grid->addWidget(number, row, 5);
-    Register(c.name, list);
-    Relate(c.name, label);
-    Relate(c.name, number);
+    auto *two = new QRadioButton(QStringLiteral("Output &2 digit year"));
+    two->setObjectName(QStringLiteral("Option1"));
+    auto *four = new QRadioButton(QStringLiteral("Output &4 digit year"));
+    four->setObjectName(QStringLiteral("Option2"));
+    auto *line = new QHBoxLayout;
+    line->setSpacing(16);
+    line->addWidget(two);
+    line->addWidget(four);
+    line->addStretch(1);
+    grid->addLayout(line, row, 0);
+    RegisterOptions(c.name, {two, four});
 }
 
 void XSystem_1::LayoutOwn(const ControlEntry &c)
@@ -207,7 +192,7 @@ void XSystem_1::LayoutOwn(const ControlEntry &c)
         }
     } else if (c.name == QLatin1String("Opt_69_Combo")) {
         auto *list = Get<QComboBox>(c.name);
-        FillList(list, TerminalItems());
+        FillList(list, c.items);
         s.UnpackSwitch(69);
         const int v = RangeValue(s, 1, 3);
         const int item = TerminalItem(v);
