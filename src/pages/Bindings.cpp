@@ -2,12 +2,8 @@
 
 #include "model/NumberText.h"
 #include "model/SwitchStore.h"
+#include "pages/PageState.h"
 #include "shell/Prompts.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
 
 namespace swted {
 
@@ -41,50 +37,51 @@ QString RangeText(int v, const QString &defaultText)
 
 } // namespace
 
-void ShowDigitsInText(SwitchStore &store, int switchNumber, QLineEdit *field, int start, int width,
+void ShowDigitsInText(SwitchStore &store, int switchNumber, ControlState &field, int start, int width,
                       const QString &defaultText)
 {
     if (width == 9) {
         const int32_t v = store.GetSwitchValue(switchNumber);
-        field->setText(NumericValue(defaultText) != 0 && v == 0 ? defaultText : QString::number(v));
+        field.text = NumericValue(defaultText) != 0 && v == 0 ? defaultText : QString::number(v);
         return;
     }
     store.UnpackSwitch(switchNumber);
     ShowBufferDigitsInText(store, field, start, width, defaultText);
 }
 
-void ShowBufferDigitsInText(SwitchStore &store, QLineEdit *field, int start, int width, const QString &defaultText)
+void ShowBufferDigitsInText(const SwitchStore &store, ControlState &field, int start, int width,
+                            const QString &defaultText)
 {
-    field->setText(RangeText(RangeValue(store, start, width), defaultText));
+    field.text = RangeText(RangeValue(store, start, width), defaultText);
 }
 
-void ShowDigitsInList(SwitchStore &store, Prompts &prompts, int switchNumber, QComboBox *list, int start, int width,
-                      int maximum, int defaultValue)
+void ShowDigitsInList(const SwitchStore &store, Prompts &prompts, int switchNumber, ControlState &list, int start,
+                      int width, int maximum, int defaultValue)
 {
     int v = RangeValue(store, start, width);
     if (v > maximum) {
         ReportOutOfRange(prompts, switchNumber, start, v, maximum, defaultValue);
         v = defaultValue;
     }
-    list->setCurrentIndex(defaultValue > 0 && v == 0 ? defaultValue : v);
+    list.index = defaultValue > 0 && v == 0 ? defaultValue : v;
 }
 
-void ShowDigitInCheck(const SwitchStore &store, QCheckBox *box, int position)
+void ShowDigitInCheck(const SwitchStore &store, ControlState &box, int position)
 {
-    box->setChecked(store.GetDigit(position) == 1);
+    box.checked = store.GetDigit(position) == 1;
 }
 
-void ShowDigitInOptions(const SwitchStore &store, const QVector<QRadioButton *> &options, int position)
+void ShowDigitInOptions(const SwitchStore &store, ControlState &options, int count, int position)
 {
     const int d = store.GetDigit(position);
-    const int last = static_cast<int>(options.size()) - 1;
-    options[d >= 0 && d < last ? d : last]->setChecked(true);
+    const int last = count - 1;
+    options.index = d >= 0 && d < last ? d : last;
 }
 
-void ReadTextToDigitsWithDefault(SwitchStore &store, const QLineEdit *field, int start, int width,
+void ReadTextToDigitsWithDefault(SwitchStore &store, const ControlState &field, int start, int width,
                                  const QString &defaultText)
 {
-    const QString t = field->text().trimmed();
+    const QString t = field.text.trimmed();
     if (t.compare(defaultText, Qt::CaseInsensitive) == 0) {
         SetRangeValue(store, start, width, 0);
         return;
@@ -92,11 +89,11 @@ void ReadTextToDigitsWithDefault(SwitchStore &store, const QLineEdit *field, int
     ReadTextToDigits(store, field, start, width);
 }
 
-void ReadTextToDigits(SwitchStore &store, const QLineEdit *field, int start, int width)
+void ReadTextToDigits(SwitchStore &store, const ControlState &field, int start, int width)
 {
     // The rightmost characters land in the range, the last one at start;
     // missing ones count as 0, and so does anything that is not a digit.
-    const QString t = field->text().trimmed().right(width).rightJustified(width, QLatin1Char('0'));
+    const QString t = field.text.trimmed().right(width).rightJustified(width, QLatin1Char('0'));
     for (int i = 0; i < width; ++i) {
         const QChar c = t[width - 1 - i];
         const int d = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.unicode() - '0' : 0;
@@ -104,20 +101,14 @@ void ReadTextToDigits(SwitchStore &store, const QLineEdit *field, int start, int
     }
 }
 
-void ReadCheckToDigit(SwitchStore &store, const QCheckBox *box, int position)
+void ReadCheckToDigit(SwitchStore &store, const ControlState &box, int position)
 {
-    store.SetDigit(position, box->isChecked() ? 1 : 0);
+    store.SetDigit(position, box.checked ? 1 : 0);
 }
 
-void ReadOptionsToDigit(SwitchStore &store, const QVector<QRadioButton *> &examined, int position)
+void ReadOptionsToDigit(SwitchStore &store, const ControlState &options, int examined, int position)
 {
-    int d = static_cast<int>(examined.size());
-    for (int i = 0; i < examined.size(); ++i) {
-        if (examined[i]->isChecked()) {
-            d = i;
-            break;
-        }
-    }
+    const int d = options.index >= 0 && options.index < examined ? options.index : examined;
     store.SetDigit(position, static_cast<int16_t>(d));
 }
 

@@ -56,10 +56,12 @@ ControlEntry WholeTextControl(const QString &name, int switchNumber, int start, 
     return c;
 }
 
-ControlEntry RuleStep(const QString &name, int switchNumber)
+ControlEntry RuleStep(const QString &name, int switchNumber, PageRule layout, PageRule read)
 {
     ControlEntry c = Make(name, Bind::Rule, switchNumber, 1, 9, QString());
     c.customLayout = c.customRead = true;
+    c.layoutRule = layout;
+    c.readRule = read;
     return c;
 }
 
@@ -83,6 +85,13 @@ const ControlEntry *PageDescription::Control(const QString &name) const
             return &c;
     }
     return nullptr;
+}
+
+QString PageDescription::ButtonName(const ControlEntry &c, int i)
+{
+    if (i < c.buttonNames.size())
+        return c.buttonNames[i];
+    return c.name + QStringLiteral("_%1").arg(c.firstIndex + i);
 }
 
 const TipEntry *PageDescription::Tip(const QString &label) const

@@ -6,6 +6,13 @@
 
 namespace swted {
 
+struct ControlEntry;
+struct PageContext;
+
+// A rule of a page's own, bound to the entry of the control it serves: it
+// lays the control out, reads it back, or answers the user's change of it.
+using PageRule = void (*)(PageContext &, const ControlEntry &);
+
 // How a control is bound to its switch.
 enum class Bind {
     Check,     // a check box on one position
@@ -52,6 +59,15 @@ struct ControlEntry {
     bool captionAbove = false; // lists: the caption stands on a row of its own above
     int firstIndex = 0;        // option buttons: the number of the first one's name
     QString unitName;          // object name of the unit label, when the page changes it
+    QStringList buttonNames;   // option buttons with names of their own (Option1, Option2)
+    // The page's own rules; a null rule with customLayout or customRead set
+    // means another entry's rule shows or reads this control.
+    PageRule layoutRule = nullptr;
+    PageRule readRule = nullptr;
+    // Runs when the user changes the control: a click, a list choice, typing.
+    PageRule changeRule = nullptr;
+    // Lists: the change rule also runs when the layout sets the index.
+    bool changeOnSet = false;
 
     // Builders, so a page's table reads as a list of its controls.
     ControlEntry &In(const QString &panelCaption, int page = 1)
@@ -142,6 +158,27 @@ struct ControlEntry {
         return *this;
     }
     ControlEntry &Own() { return OwnLayout().OwnRead(); }
+    ControlEntry &LayoutBy(PageRule rule)
+    {
+        layoutRule = rule;
+        return OwnLayout();
+    }
+    ControlEntry &ReadBy(PageRule rule)
+    {
+        readRule = rule;
+        return OwnRead();
+    }
+    ControlEntry &OnChange(PageRule rule, bool alsoWhenSet = false)
+    {
+        changeRule = rule;
+        changeOnSet = alsoWhenSet;
+        return *this;
+    }
+    ControlEntry &Buttons(const QStringList &names)
+    {
+        buttonNames = names;
+        return *this;
+    }
     ControlEntry &OwnBuild()
     {
         customBuild = true;
@@ -157,8 +194,9 @@ ControlEntry TextControl(const QString &name, int switchNumber, int start, int w
                      const QString &caption);
 ControlEntry WholeTextControl(const QString &name, int switchNumber, int start, int width, int keep,
                           const QString &caption);
-// A step of the page's own code, at its place in the layout and read order.
-ControlEntry RuleStep(const QString &name, int switchNumber);
+// A step of the page's own code, at its place in the layout and read order
+// (either rule may be null).
+ControlEntry RuleStep(const QString &name, int switchNumber, PageRule layout, PageRule read);
 ControlEntry LabelControl(const QString &name, const QString &text);
 // Widgets the page builds and binds itself; the name is that of its first
 // widget or group.
@@ -200,8 +238,13 @@ struct PageDescription {
     QVector<PanelEntry> panels;
     QVector<ControlEntry> controls;
     QVector<TipEntry> tips;
+    // Runs after the controls are laid out: interlocks that depend on what
+    // is shown (may be null).
+    PageRule afterLayout = nullptr;
 
     const ControlEntry *Control(const QString &name) const;
+    // The object name of button i of an option group.
+    static QString ButtonName(const ControlEntry &c, int i);
     // The tip of a help label; the elements of a label array (Label25_7)
     // share the tip of the array (Label25).
     const TipEntry *Tip(const QString &label) const;

@@ -1,12 +1,8 @@
 #include "pages/PageWindow.h"
 
-#include "model/Messages.h"
-#include "model/NumberText.h"
-#include "pages/Bindings.h"
 #include "pages/ClickLabel.h"
 #include "pages/PageTable.h"
 #include "shell/Editor.h"
-#include "shell/Prompts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -81,9 +77,10 @@ PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &de
     setObjectName(definition.window);
 }
 
-SwitchStore &PageWindow::Store() const { return editor.store; }
-Prompts &PageWindow::Asker() const { return editor.prompts; }
-bool PageWindow::Restricted() const { return editor.config.RunTypeRestricted; }
+PageContext PageWindow::Context()
+{
+    return PageContext{definition, state, editor.store, editor.prompts, editor.config.RunTypeRestricted};
+}
 
 void PageWindow::Build()
 {
@@ -124,7 +121,7 @@ void PageWindow::Build()
         it.value()->setRowStretch(it.value()->rowCount(), 1);
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
-    Connect();
+    TrackWidgets();
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the
     // window takes the size of its contents.
@@ -307,7 +304,7 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         }
         for (int i = 0; i < c.items.size(); ++i) {
             auto *b = new QRadioButton(c.items[i]);
-            b->setObjectName(c.name + QStringLiteral("_%1").arg(c.firstIndex + i));
+            b->setObjectName(PageDescription::ButtonName(c, i));
             if (line)
                 line->addWidget(b);
             else
@@ -324,6 +321,7 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         auto *list = new QComboBox;
         list->setObjectName(c.name);
         list->addItems(c.items);
+        shownItems.insert(c.name, c.items);
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         int col = 0;
         if (!c.caption.isEmpty()) {
@@ -428,31 +426,7 @@ void PageWindow::RegisterOptions(const QString &name, const QVector<QRadioButton
     optionGroups.insert(name, buttons);
 }
 
-void PageWindow::SetControlEnabled(const QString &name, bool enabled)
-{
-    if (QWidget *w = Widget(name))
-        w->setEnabled(enabled);
-    for (QWidget *w : related.value(name)) {
-        if (!w->objectName().startsWith(QLatin1String("lblSwitch_")))
-            w->setEnabled(enabled);
-    }
-}
-
 void PageWindow::Relate(const QString &controlName, QWidget *w) { related[controlName].append(w); }
-
-void PageWindow::ClearOptions(const QVector<QRadioButton *> &options)
-{
-    if (options.isEmpty())
-        return;
-    QButtonGroup *group = options.first()->group();
-    const bool exclusive = group && group->exclusive();
-    if (group)
-        group->setExclusive(false);
-    for (QRadioButton *b : options)
-        b->setChecked(false);
-    if (group)
-        group->setExclusive(exclusive);
-}
 
 void PageWindow::Reopen()
 {
@@ -476,178 +450,193 @@ int PageWindow::CurrentSubPage() const
     return static_cast<int>(framesByNumber.indexOf(frames->currentWidget()));
 }
 
-void PageWindow::FillList(QComboBox *list, const QStringList &items)
-{
-    const QSignalBlocker block(list);
-    list->clear();
-    list->addItems(items);
-    list->setCurrentIndex(-1);
-}
-
-bool PageWindow::Pack(int switchNumber)
-{
-    const int32_t old = Store().GetSwitchValue(switchNumber);
-    if (Store().PackSwitch(switchNumber))
-        return true;
-    Asker().Inform(QStringLiteral("Option Switch") + NumberText(switchNumber)
-                   + QStringLiteral(" cannot be stored: its digits make a number above 2147483647.\r")
-                   + QStringLiteral("The switch keeps its value of") + NumberText(old) + QStringLiteral("."));
-    return false;
-}
-
-void PageWindow::ReadWholeText(const ControlEntry &c)
-{
-    auto *field = Get<QLineEdit>(c.name);
-    const QString t = field->text().trimmed().right(c.keep);
-    const std::optional<int16_t> v = RoundToInt16(NumericValue(t));
-    if (!v) {
-        Asker().Inform(QStringLiteral("The value ") + t + QStringLiteral(" of Option Switch") + NumberText(c.switchNumber)
-                       + QStringLiteral(" is not a number from -32768 to 32767.\rThe switch keeps its value of")
-                       + NumberText(Store().GetSwitchValue(c.switchNumber)) + QStringLiteral("."));
-        return;
-    }
-    Store().SetSwitchValue(c.switchNumber, *v);
-}
-
-void PageWindow::LayoutControl(const ControlEntry &c)
-{
-    if (c.customLayout) {
-        LayoutOwn(c);
-        return;
-    }
-    SwitchStore &s = Store();
-    switch (c.bind) {
-    case Bind::Check:
-        s.UnpackSwitch(c.switchNumber);
-        if (c.inverted)
-            Get<QCheckBox>(c.name)->setChecked(s.GetDigit(c.start) != 1);
-        else
-            ShowDigitInCheck(s, Get<QCheckBox>(c.name), c.start);
-        break;
-    case Bind::Options:
-        s.UnpackSwitch(c.switchNumber);
-        ShowDigitInOptions(s, Options(c.name), c.start);
-        break;
-    case Bind::List: {
-        auto *list = Get<QComboBox>(c.name);
-        FillList(list, c.items);
-        s.UnpackSwitch(c.switchNumber);
-        ShowDigitsInList(s, Asker(), c.switchNumber, list, c.start, c.width, c.maximum, c.defaultValue);
-        break;
-    }
-    case Bind::Text:
-    case Bind::WholeText:
-        ShowDigitsInText(s, c.switchNumber, Get<QLineEdit>(c.name), c.start, c.width, c.defaultText);
-        break;
-    case Bind::Label:
-    case Bind::Rule:
-    case Bind::Own:
-        break;
-    }
-}
-
-void PageWindow::ReadControl(const ControlEntry &c)
-{
-    if (c.customRead) {
-        ReadOwn(c);
-        return;
-    }
-    SwitchStore &s = Store();
-    switch (c.bind) {
-    case Bind::Check: {
-        auto *box = Get<QCheckBox>(c.name);
-        if (c.whole) {
-            s.SetSwitchValue(c.switchNumber, box->isChecked() ? 1 : 0);
-            break;
-        }
-        s.UnpackSwitch(c.switchNumber);
-        if (c.inverted)
-            s.SetDigit(c.start, box->isChecked() ? 0 : 1);
-        else
-            ReadCheckToDigit(s, box, c.start);
-        Pack(c.switchNumber);
-        break;
-    }
-    case Bind::Options: {
-        const QVector<QRadioButton *> all = Options(c.name);
-        s.UnpackSwitch(c.switchNumber);
-        ReadOptionsToDigit(s, all.mid(0, all.size() - 1), c.start);
-        if (c.whole)
-            s.SetSwitchValue(c.switchNumber, s.GetDigit(c.start));
-        else
-            Pack(c.switchNumber);
-        break;
-    }
-    case Bind::List: {
-        const int index = Get<QComboBox>(c.name)->currentIndex();
-        if (index < 0)
-            break;
-        s.UnpackSwitch(c.switchNumber);
-        SetRangeValue(s, c.start, c.width, index);
-        Pack(c.switchNumber);
-        break;
-    }
-    case Bind::Text:
-        s.UnpackSwitch(c.switchNumber);
-        if (c.readWithDefault)
-            ReadTextToDigitsWithDefault(s, Get<QLineEdit>(c.name), c.start, c.width, c.defaultText);
-        else
-            ReadTextToDigits(s, Get<QLineEdit>(c.name), c.start, c.width);
-        Pack(c.switchNumber);
-        break;
-    case Bind::WholeText:
-        ReadWholeText(c);
-        break;
-    case Bind::Label:
-    case Bind::Rule:
-    case Bind::Own:
-        break;
-    }
-}
-
 void PageWindow::LayoutForm()
 {
-    for (const ControlEntry &c : definition.controls)
-        LayoutControl(c);
-    AfterLayout();
-    if (Restricted())
-        ApplyRestrictions();
+    PageContext ctx = Context();
+    swted::LayoutForm(ctx);
+    ShowState();
+    if (editor.config.RunTypeRestricted)
+        GreyRestrictedPanels();
 }
 
 void PageWindow::ReadForm()
 {
-    for (const ControlEntry &c : definition.controls)
-        ReadControl(c);
+    PageContext ctx = Context();
+    swted::ReadForm(ctx);
+    // A rule may have changed what the page shows (the pair rule of a page
+    // sets a field back to 0).
+    ShowState();
 }
 
-void PageWindow::ApplyRestrictions()
+void PageWindow::Changed(const QString &name)
 {
-    // Panels and frames whose every control is restricted go grey as a
-    // whole, captions included.
-    QHash<QString, bool> allRestricted;
-    for (const ControlEntry &c : definition.controls) {
-        if (c.bind == Bind::Rule)
-            continue;
-        if (c.bind == Bind::Label) {
-            if (c.restricted)
-                Widget(c.name)->setEnabled(false);
+    PageContext ctx = Context();
+    if (ControlChanged(ctx, name))
+        ShowState();
+}
+
+void PageWindow::TrackWidgets()
+{
+    for (auto it = widgets.cbegin(); it != widgets.cend(); ++it) {
+        const QString name = it.key();
+        const ControlEntry *c = definition.Control(name);
+        const bool rule = c && c->changeRule;
+        if (auto *list = qobject_cast<QComboBox *>(it.value())) {
+            // The index follows every change; the rule runs on the user's
+            // choice, and for lists whose selection event also fires when
+            // the index is set, on every change.
+            const bool onSet = rule && c->changeOnSet;
+            connect(list, &QComboBox::currentIndexChanged, this, [this, name, onSet](int i) {
+                if (showing)
+                    return;
+                state[name].index = i;
+                if (onSet)
+                    Changed(name);
+            });
+            connect(list, &QComboBox::activated, this, [this, name, rule](int i) {
+                if (showing)
+                    return;
+                state[name].index = i;
+                if (rule)
+                    Changed(name);
+            });
+        } else if (auto *box = qobject_cast<QCheckBox *>(it.value())) {
+            connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
+                if (!showing)
+                    state[name].checked = on;
+            });
+            if (rule)
+                connect(box, &QCheckBox::clicked, this, [this, name] { Changed(name); });
+        } else if (auto *field = qobject_cast<QLineEdit *>(it.value())) {
+            connect(field, &QLineEdit::textChanged, this, [this, name](const QString &text) {
+                if (!showing)
+                    state[name].text = text;
+            });
+            if (rule)
+                connect(field, &QLineEdit::textEdited, this, [this, name] { Changed(name); });
+        }
+    }
+    for (auto it = optionGroups.cbegin(); it != optionGroups.cend(); ++it) {
+        const QString name = it.key();
+        const QVector<QRadioButton *> buttons = it.value();
+        const ControlEntry *c = definition.Control(name);
+        const bool rule = c && c->changeRule;
+        for (QRadioButton *b : buttons) {
+            connect(b, &QRadioButton::toggled, this, [this, name, buttons] {
+                if (showing)
+                    return;
+                int selected = -1;
+                for (int i = 0; i < buttons.size() && selected < 0; ++i) {
+                    if (buttons[i]->isChecked())
+                        selected = i;
+                }
+                state[name].index = selected;
+            });
+            if (rule)
+                connect(b, &QRadioButton::clicked, this, [this, name] { Changed(name); });
+        }
+    }
+}
+
+void PageWindow::ShowRelated(const QString &name, bool enabled)
+{
+    const auto it = related.constFind(name);
+    if (it == related.cend())
+        return;
+    const ControlEntry *c = definition.Control(name);
+    // Switch-number labels go grey only for a control the run type restricts.
+    const bool numberEnabled = !(editor.config.RunTypeRestricted && c && c->restricted);
+    for (QWidget *w : it.value()) {
+        const bool on = w->objectName().startsWith(QLatin1String("lblSwitch_")) ? numberEnabled : enabled;
+        if (w->isEnabled() != on)
+            w->setEnabled(on);
+    }
+}
+
+void PageWindow::ShowOptions(const QString &name, const ControlState &cs)
+{
+    const QVector<QRadioButton *> &buttons = optionGroups[name];
+    if (cs.index >= 0 && cs.index < buttons.size()) {
+        if (!buttons[cs.index]->isChecked())
+            buttons[cs.index]->setChecked(true);
+    } else {
+        // No button selected: the group lets go of its exclusivity to clear.
+        QButtonGroup *group = buttons.isEmpty() ? nullptr : buttons.first()->group();
+        const bool exclusive = group && group->exclusive();
+        if (group)
+            group->setExclusive(false);
+        for (QRadioButton *b : buttons)
+            b->setChecked(false);
+        if (group)
+            group->setExclusive(exclusive);
+    }
+    for (QRadioButton *b : buttons) {
+        const ControlState *own = state.Find(b->objectName());
+        const bool enabled = cs.enabled && (!own || own->enabled);
+        const bool visible = cs.visible && (!own || own->visible);
+        if (b->isEnabled() != enabled)
+            b->setEnabled(enabled);
+        if (b->isHidden() == visible)
+            b->setHidden(!visible);
+    }
+    ShowRelated(name, cs.enabled);
+}
+
+void PageWindow::ShowState()
+{
+    showing = true;
+    const QHash<QString, ControlState> &all = state.All();
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        const QString &name = it.key();
+        const ControlState &cs = it.value();
+        if (optionGroups.contains(name)) {
+            ShowOptions(name, cs);
             continue;
         }
+        QWidget *w = widgets.value(name);
+        if (!w || qobject_cast<QRadioButton *>(w))
+            continue; // option buttons show with their group
+        if (auto *list = qobject_cast<QComboBox *>(w)) {
+            QStringList &shown = shownItems[name];
+            if (shown != cs.items) {
+                list->clear();
+                list->addItems(cs.items);
+                shown = cs.items;
+            }
+            if (list->currentIndex() != cs.index)
+                list->setCurrentIndex(cs.index);
+        } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+            if (box->isChecked() != cs.checked)
+                box->setChecked(cs.checked);
+        } else if (auto *field = qobject_cast<QLineEdit *>(w)) {
+            if (field->text() != cs.text)
+                field->setText(cs.text);
+        } else if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (!cs.text.isNull() && label->text() != cs.text)
+                label->setText(cs.text);
+        }
+        if (w->isEnabled() != cs.enabled)
+            w->setEnabled(cs.enabled);
+        if (w->isHidden() == cs.visible)
+            w->setHidden(!cs.visible);
+        ShowRelated(name, cs.enabled);
+    }
+    showing = false;
+}
+
+// Panels and frames whose every control is restricted go grey as a whole,
+// captions included.
+void PageWindow::GreyRestrictedPanels()
+{
+    QHash<QString, bool> allRestricted;
+    for (const ControlEntry &c : definition.controls) {
+        if (c.bind == Bind::Rule || c.bind == Bind::Label)
+            continue;
         const QString pk = Key(c.subPage, c.panel);
         const QString fk = Key(c.subPage, c.panel, c.frame);
         allRestricted[pk] = allRestricted.value(pk, true) && c.restricted;
         if (!c.frame.isEmpty())
             allRestricted[fk] = allRestricted.value(fk, true) && c.restricted;
-        if (!c.restricted)
-            continue;
-        if (optionGroups.contains(c.name)) {
-            for (QRadioButton *b : Options(c.name))
-                b->setEnabled(false);
-        } else if (QWidget *w = Widget(c.name)) {
-            w->setEnabled(false);
-        }
-        for (QWidget *w : related.value(c.name))
-            w->setEnabled(false);
     }
     for (auto it = allRestricted.begin(); it != allRestricted.end(); ++it) {
         if (!it.value())

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "pages/PageDescription.h"
+#include "pages/PageLogic.h"
+#include "pages/PageState.h"
 
 #include <QHash>
 #include <QVector>
@@ -32,10 +34,11 @@ public:
     virtual void ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width) = 0;
 };
 
-// A category page: the tab strip, its sub-pages, and the controls its
-// description lists, laid out from the store and read back into it by
-// walking that description in order. A page adds only what is its own:
-// controls it lays out or reads itself, rules, and event handlers.
+// A category page on screen: the tab strip, its sub-pages, and the widgets
+// of the controls its description lists. The page's rules work on its page
+// state (PageLogic); the window builds the widgets, shows the state, and
+// turns each user action into a change of the state and a call of the
+// control's change rule, then shows the state again.
 class PageWindow : public QWidget {
     Q_OBJECT
 public:
@@ -44,11 +47,16 @@ public:
     // Creates the widgets; called once, right after construction.
     void Build();
 
-    // Store to controls, then the page's interlocks and the restrictions of
-    // the run type.
+    // Store to page state, then the page's interlocks and the restrictions
+    // of the run type; the widgets show the result.
     void LayoutForm();
-    // Controls to store.
+    // Page state to store.
     void ReadForm();
+
+    // What the page shows, as plain data.
+    const PageState &State() const { return state; }
+    // Shows the page state in the widgets.
+    void ShowState();
 
     // A page window used again after it was unloaded starts as a new one
     // does: its own tab selected, the first sub-page, no control focused.
@@ -64,36 +72,15 @@ public:
     QVector<QRadioButton *> Options(const QString &name) const { return optionGroups.value(name); }
 
 protected:
-    // Builds the widgets of an Own control into the panel's grid, from row
-    // on, registering them with Register and Relate.
+    // Builds the widgets of an own-built control into the panel's grid,
+    // from row on, registering them with Register and Relate.
     virtual void BuildOwn(const ControlEntry &, QGridLayout *, int /*row*/) {}
-    virtual void LayoutOwn(const ControlEntry &) {}
-    virtual void ReadOwn(const ControlEntry &) {}
-    // Runs after the table: interlocks that depend on what is shown.
-    virtual void AfterLayout() {}
-    // Connects the page's own event handlers once the widgets exist.
-    virtual void Connect() {}
 
-    SwitchStore &Store() const;
-    Prompts &Asker() const;
-    bool Restricted() const;
-    // Packs the digit buffer into a switch; when the digits make a number
-    // that does not fit, says so and leaves the switch as it was.
-    bool Pack(int switchNumber);
-    // Stores a whole-value field (its rightmost characters) as a 16-bit value.
-    void ReadWholeText(const ControlEntry &c);
-    // Empties a list and fills it, leaving no item selected, without firing
-    // its selection handlers.
-    static void FillList(QComboBox *list, const QStringList &items);
-    // Leaves none of a group of option buttons selected.
-    static void ClearOptions(const QVector<QRadioButton *> &options);
     // Makes a page-built widget known by name (for Get, tests and tools).
     void Register(const QString &name, QWidget *w);
     void RegisterOptions(const QString &name, const QVector<QRadioButton *> &buttons);
     // Ties a caption or help label to a control: it goes grey with it.
     void Relate(const QString &controlName, QWidget *w);
-    // Enables or disables a control with its caption and unit labels.
-    void SetControlEnabled(const QString &name, bool enabled);
     // The small label with a switch number beside a control.
     QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
     // A "?" label that opens the tip of its name.
@@ -103,15 +90,23 @@ protected:
     PageHost &host;
 
 private:
+    PageContext Context();
     void OnTabChanged(int index);
-    void LayoutControl(const ControlEntry &c);
-    void ReadControl(const ControlEntry &c);
-    void ApplyRestrictions();
+    // The user changed a control whose new value the state already holds.
+    void Changed(const QString &name);
+    // Keeps the state up to date with every change of a widget's value.
+    void TrackWidgets();
+    void ShowOptions(const QString &name, const ControlState &cs);
+    void ShowRelated(const QString &name, bool enabled);
+    void GreyRestrictedPanels();
     QWidget *BuildSubPage(int k);
     void BuildControl(const ControlEntry &c, QGridLayout *grid);
     QGridLayout *GridFor(const ControlEntry &c);
 
     PageDescription definition;
+    PageState state;
+    bool showing = false; // the widgets are being set from the state
+    QHash<QString, QStringList> shownItems; // the items each list shows
     QTabBar *tabStrip = nullptr;
     QStackedWidget *frames = nullptr;
     QVector<QWidget *> framesByNumber; // 1-based

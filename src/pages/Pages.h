@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/PageDescriptions.h"
+
 namespace swted {
 
 class Editor;
@@ -9,7 +11,5 @@ class PageWindow;
 // Creates the page window of an index, built and ready for LayoutForm;
 // nullptr for a page that is not available.
 PageWindow *CreatePage(int index, Editor &editor, PageHost &host);
-// Whether the page of that index is built yet.
-bool PageAvailable(int index);
 
 } // namespace swted

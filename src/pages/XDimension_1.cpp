@@ -3,13 +3,11 @@
 #include "model/NumberText.h"
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
+#include "pages/PageLogic.h"
 
 namespace swted {
+
+namespace XDimension_1 {
 
 namespace {
 
@@ -30,6 +28,100 @@ const QString MillimetreUnits = QStringLiteral("mm's");
 constexpr int SupportsInPipelineItem = 4;
 constexpr int SupportsInPipelineDigit = 6;
 
+int TextSizeCode(PageContext &ctx) { return ctx.Digit(4, 1); }
+
+// Ticking "all dimensions in inches" greys the change-over value; the text
+// of the field stays as it is. For the T-KOR run type the field stays grey.
+void OnAllInchesClicked(PageContext &ctx, const ControlEntry &c)
+{
+    ctx[QStringLiteral("Opt_41_Text")].enabled = !ctx[c.name].checked && !ctx.restricted;
+}
+
+void LayoutSupports(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.FillList(c.name, c.items);
+    ctx.store.UnpackSwitch(40);
+    if (ctx.store.GetDigit(1) == SupportsInPipelineDigit)
+        ctx[c.name].index = SupportsInPipelineItem;
+    else
+        ShowDigitsInList(ctx.store, ctx.prompts, 40, ctx[c.name], 1, 1, 3, 0);
+}
+
+void ReadSupports(PageContext &ctx, const ControlEntry &c)
+{
+    const int index = ctx[c.name].index;
+    if (index < 0)
+        return;
+    ctx.store.UnpackSwitch(40);
+    ctx.store.SetDigit(1, index == SupportsInPipelineItem ? SupportsInPipelineDigit : index);
+    ctx.Pack(40);
+}
+
+// Positions 7 and 6 of switch 41 holding 0 and 1: all dimensions in inches.
+void LayoutAllInches(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(41);
+    const bool allInches = ctx.store.GetDigit(7) == 0 && ctx.store.GetDigit(6) == 1;
+    if (allInches)
+        ctx[QStringLiteral("Opt_41_Text")].text = QStringLiteral("24");
+    ctx[QStringLiteral("Opt_41_Text")].enabled = !allInches;
+    ctx[c.name].checked = allInches;
+}
+
+// After the field: a ticked box overrides what it read.
+void ReadAllInches(PageContext &ctx, const ControlEntry &c)
+{
+    if (!ctx[c.name].checked)
+        return;
+    ctx.store.UnpackSwitch(41);
+    ctx.store.SetDigit(7, 0);
+    ctx.store.SetDigit(6, 1);
+    ctx.Pack(41);
+}
+
+void LayoutOverallStandout(PageContext &ctx, const ControlEntry &c)
+{
+    ShowDigitsInText(ctx.store, 118, ctx[c.name], 2, 2, OverallStandoutDefault(TextSizeCode(ctx)));
+}
+
+void ReadOverallStandout(PageContext &ctx, const ControlEntry &c)
+{
+    const QString standout = OverallStandoutDefault(TextSizeCode(ctx));
+    ctx.store.UnpackSwitch(118);
+    ReadTextToDigitsWithDefault(ctx.store, ctx[c.name], 2, 2, standout);
+    ctx.Pack(118);
+}
+
+// The units of switch 81 follow the units of switch 41.
+void LayoutUnits81(PageContext &ctx, const ControlEntry &)
+{
+    const QString units = ctx.Digit(41, 1) == 2 ? MillimetreUnits : InchUnits;
+    ctx[QStringLiteral("lbl81AUnits")].text = units;
+    ctx[QStringLiteral("lbl81BUnits")].text = units;
+}
+
+// The whole value of switch 8 is the standout; the default standout of the
+// text size, and anything up to 11 mm, is stored as 0.
+void ReadStandout(PageContext &ctx, const ControlEntry &c)
+{
+    const int code = TextSizeCode(ctx);
+    const QString t = ctx[c.name].text.trimmed().right(2);
+    int v = RoundToInt16(NumericValue(t)).value_or(0);
+    if (v == StandoutDefault(code) || v <= 11)
+        v = 0;
+    ctx.store.SetSwitchValue(8, v);
+}
+
+void ReadUsaStyle(PageContext &ctx, const ControlEntry &c)
+{
+    const int index = ctx[c.name].index;
+    if (index < 0)
+        return;
+    ctx.store.UnpackSwitch(9);
+    ctx.store.SetDigit(3, index);
+    ctx.Pack(9);
+}
+
 PageDescription MakeDescription()
 {
     PageDescription p;
@@ -48,7 +140,7 @@ PageDescription MakeDescription()
         // Switch 8: the standout in mm, then the text style and vertical
         // standout buttons.
         TextControl("Opt_8_Text", 8, 1, 2, "0", "&Standout dist. for String/Composite Dimensions:")
-            .In(Standout).Label("8").Unit("mm's").OwnRead(),
+            .In(Standout).Label("8").Unit("mm's").ReadBy(ReadStandout),
         LabelControl("lblOpt8Note", "(Standout for Support Dimensions will be 0.5 times, and that for Overall Dimensions "
                                  "will be 1.5 times, this value.)")
             .In(Standout).Wrapped(),
@@ -69,7 +161,7 @@ PageDescription MakeDescription()
         // out of range; read back into position 3 only.
         ListControl("Opt_9_Pos3_Combo", 9, 3, 2, 1, 0, QString(),
                  {"Regular Dimensioning (Inserted Into Dimension Line)", "USA Style Dimensioning (Above Dimension Line)"})
-            .In(Form).OwnRead(),
+            .In(Form).ReadBy(ReadUsaStyle),
         ListControl("Opt_9_Combo_E", 9, 5, 1, 2, 0, QString(),
                  {"Normal dimensions", "Dimensions to show Additional Allowances",
                   "Dimensions to include Add'nl Allowances (Spool Iso's)"})
@@ -87,7 +179,7 @@ PageDescription MakeDescription()
                  {"Supports Drawn on Iso - String Dimensioning", "Supports Drawn on Iso - Overall Dimensioning",
                   "Supports Suppressed from both Iso & Material List", "Supports Drawn on Iso - No Dimensioning",
                   "Supports Drawn on Iso - Included in Pipeline Dimensions"})
-            .In(Supports).Label("40").Own(),
+            .In(Supports).Label("40").LayoutBy(LayoutSupports).ReadBy(ReadSupports),
         OptionsControl("Opt_40_Option_B", 40, 2, {"Same side as &normal", "&Opposite side to normal"})
             .In(Supports).Framed("Support Dimension position"),
         TextControl("Opt_40_Text", 40, 3, 2, "0", "Support Dimension &Line Stand-Out Distance.").In(Supports).Unit("mm's"),
@@ -131,14 +223,16 @@ PageDescription MakeDescription()
         TextControl("Opt_41_Text", 41, 6, 2, "24", "&Change over value from inches to Ft/Ins dimensions (Default is 24\")")
             .In(Control).Unit("Inches").Wrapped(),
         // After the field: a ticked box overrides what it reads.
-        CheckControl("Chk_Opt41_Pos6And7", 41, 6, "For &all dimensions in inches").In(Control).Own().Unrestricted(),
+        CheckControl("Chk_Opt41_Pos6And7", 41, 6, "For &all dimensions in inches").In(Control).Unrestricted()
+            .LayoutBy(LayoutAllInches).ReadBy(ReadAllInches).OnChange(OnAllInchesClicked),
         CheckControl("Opt_41_Check", 41, 8, "Suppress Nominal Size indication at &Branches/Reducers").In(Control),
 
         ListControl("Opt_118_Combo", 118, 1, 1, 4, 0, QString(),
                  {"No Overall Dimensions", "Overall Dimensions - across Branches", "Overall Dimensions - stop at Branches",
                   "Overall Dims to Valve centres & across Branches", "Overall Dims to Valve centres & stop at Branches"})
             .In(Overall, 3).Label("118"),
-        TextControl("Opt_118_text", 118, 2, 2, QString(), "Overall Dimension &Standout (mm's)").In(Overall, 3).Own(),
+        TextControl("Opt_118_text", 118, 2, 2, QString(), "Overall Dimension &Standout (mm's)").In(Overall, 3)
+            .LayoutBy(LayoutOverallStandout).ReadBy(ReadOverallStandout),
 
         ListControl("Opt_121_Combo_1", 121, 1, 1, 2, 0, "&Tapped Branch on Inline Items/Flanges",
                  {"Full Dimensioning", "No Dimensioning", "Dimensioning of Pipe components ONLY"})
@@ -160,7 +254,7 @@ PageDescription MakeDescription()
                             "at or below which Branch Dimensions will "
                             "be suppressed if no Pipe is included in the Branch.")
             .In(Branches, 2).Wrapped(),
-        RuleStep("Units_81", 41),
+        RuleStep("Units_81", 41, LayoutUnits81, nullptr),
 
         CheckControl("Opt_80_Check_A", 80, 1, "&Butt Weld").In(ValveCentres, 2).Label("80"),
         CheckControl("Opt_80_Check_B", 80, 2, "&Compression").In(ValveCentres, 2),
@@ -201,115 +295,24 @@ PageDescription MakeDescription()
 
 } // namespace
 
-const PageDescription &XDimension_1::Description()
+const PageDescription &Description()
 {
     static const PageDescription definition = MakeDescription();
     return definition;
 }
 
-int XDimension_1::StandoutDefault(int textSizeCode)
+int StandoutDefault(int textSizeCode)
 {
     static const int standouts[] = {14, 12, 16, 18, 20};
     return textSizeCode >= 0 && textSizeCode <= 4 ? standouts[textSizeCode] : 22;
 }
 
-QString XDimension_1::OverallStandoutDefault(int textSizeCode)
+QString OverallStandoutDefault(int textSizeCode)
 {
     static const char *const texts[] = {"21", "18", "24", "27", "30"};
     return QString::fromLatin1(textSizeCode >= 0 && textSizeCode <= 4 ? texts[textSizeCode] : "33");
 }
 
-XDimension_1::XDimension_1(Editor &editor, PageHost &host, QWidget *parent)
-    : PageWindow(editor, host, Description(), parent)
-{
-}
-
-int XDimension_1::TextSizeCode()
-{
-    Store().UnpackSwitch(4);
-    return Store().GetDigit(1);
-}
-
-void XDimension_1::Connect()
-{
-    connect(Get<QCheckBox>(QStringLiteral("Chk_Opt41_Pos6And7")), &QCheckBox::clicked, this,
-            &XDimension_1::OnAllInchesClicked);
-}
-
-// Ticking "all dimensions in inches" greys the change-over value; the text
-// of the field stays as it is. For the T-KOR run type the field stays grey.
-void XDimension_1::OnAllInchesClicked(bool checked)
-{
-    SetControlEnabled(QStringLiteral("Opt_41_Text"), !checked && !Restricted());
-}
-
-void XDimension_1::LayoutOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Opt_40_Combo")) {
-        auto *list = Get<QComboBox>(c.name);
-        FillList(list, c.items);
-        s.UnpackSwitch(40);
-        if (s.GetDigit(1) == SupportsInPipelineDigit)
-            list->setCurrentIndex(SupportsInPipelineItem);
-        else
-            ShowDigitsInList(s, Asker(), 40, list, 1, 1, 3, 0);
-    } else if (c.name == QLatin1String("Chk_Opt41_Pos6And7")) {
-        s.UnpackSwitch(41);
-        const bool allInches = s.GetDigit(7) == 0 && s.GetDigit(6) == 1;
-        if (allInches)
-            Get<QLineEdit>(QStringLiteral("Opt_41_Text"))->setText(QStringLiteral("24"));
-        SetControlEnabled(QStringLiteral("Opt_41_Text"), !allInches);
-        Get<QCheckBox>(c.name)->setChecked(allInches);
-    } else if (c.name == QLatin1String("Opt_118_text")) {
-        ShowDigitsInText(s, 118, Get<QLineEdit>(c.name), 2, 2, OverallStandoutDefault(TextSizeCode()));
-    } else if (c.name == QLatin1String("Units_81")) {
-        s.UnpackSwitch(41);
-        const QString units = s.GetDigit(1) == 2 ? MillimetreUnits : InchUnits;
-        Get<QLabel>(QStringLiteral("lbl81AUnits"))->setText(units);
-        Get<QLabel>(QStringLiteral("lbl81BUnits"))->setText(units);
-    }
-}
-
-void XDimension_1::ReadOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Opt_8_Text")) {
-        // The whole value of switch 8 is the standout; the default standout
-        // of the text size, and anything up to 11 mm, is stored as 0.
-        const int code = TextSizeCode();
-        const QString t = Get<QLineEdit>(c.name)->text().trimmed().right(2);
-        int v = RoundToInt16(NumericValue(t)).value_or(0);
-        if (v == StandoutDefault(code) || v <= 11)
-            v = 0;
-        s.SetSwitchValue(8, v);
-    } else if (c.name == QLatin1String("Opt_9_Pos3_Combo")) {
-        const int index = Get<QComboBox>(c.name)->currentIndex();
-        if (index < 0)
-            return;
-        s.UnpackSwitch(9);
-        s.SetDigit(3, index);
-        Pack(9);
-    } else if (c.name == QLatin1String("Opt_40_Combo")) {
-        const int index = Get<QComboBox>(c.name)->currentIndex();
-        if (index < 0)
-            return;
-        s.UnpackSwitch(40);
-        s.SetDigit(1, index == SupportsInPipelineItem ? SupportsInPipelineDigit : index);
-        Pack(40);
-    } else if (c.name == QLatin1String("Chk_Opt41_Pos6And7")) {
-        if (!Get<QCheckBox>(c.name)->isChecked())
-            return;
-        s.UnpackSwitch(41);
-        s.SetDigit(7, 0);
-        s.SetDigit(6, 1);
-        Pack(41);
-    } else if (c.name == QLatin1String("Opt_118_text")) {
-        const QString standout = OverallStandoutDefault(TextSizeCode());
-        s.UnpackSwitch(118);
-        ReadTextToDigitsWithDefault(s, Get<QLineEdit>(c.name), 2, 2, standout);
-        Pack(118);
-    }
-}
+} // namespace XDimension_1
 
 } // namespace swted

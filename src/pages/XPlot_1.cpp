@@ -2,14 +2,12 @@
 
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
-#include "shell/Editor.h"
+#include "pages/PageLogic.h"
 #include "shell/Prompts.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace swted {
+
+namespace XPlot_1 {
 
 namespace {
 
@@ -77,6 +75,140 @@ const QString Scaling = QStringLiteral("SCALING - DRAWING OUTPUT");
 const QString Trim = QStringLiteral("TRIM MARKS / PLOT ORIENTATION");
 const QString PlotLength = QStringLiteral("PLOT LENGTH CONTROL");
 
+// Choosing a standard sheet size (and setting the list's index, which
+// fires the same event) clears the non-standard width and height.
+void ClearNonStandardSize(PageContext &ctx, const ControlEntry &)
+{
+    ctx[QStringLiteral("Opt_15_Text")].text = QStringLiteral(" 0");
+    ctx[QStringLiteral("Opt_16_Text")].text = QStringLiteral(" 0");
+}
+
+// The second box and its label only count while the first one is ticked.
+void OnFileExtensionsClicked(PageContext &ctx, const ControlEntry &c)
+{
+    const bool checked = ctx[c.name].checked;
+    ControlState &plus = ctx[QStringLiteral("Opt_71_CheckPlus")];
+    plus.enabled = checked;
+    ctx[QStringLiteral("lblCheckPlus")].enabled = checked;
+    if (!checked)
+        plus.checked = false;
+}
+
+// The PostScript size only counts when the plot file is PostScript.
+void LayoutPostScriptSize(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.FillList(c.name, c.items);
+    const bool postScript = ctx.Digit(71, 1) == 3;
+    ctx.store.UnpackSwitch(14);
+    if (postScript)
+        ShowDigitsInList(ctx.store, ctx.prompts, 14, ctx[c.name], 3, 2, 11, 3);
+    else
+        ctx[c.name].index = NotPostScript;
+}
+
+void LayoutPlotFormat(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.FillList(c.name, c.items);
+    ctx.store.UnpackSwitch(71);
+    const int code = 10 * ctx.store.GetDigit(2) + ctx.store.GetDigit(1);
+    int item = -1;
+    for (int i = 0; i < int(std::size(PlotFormats)); ++i) {
+        if (PlotFormats[i].code == code)
+            item = i;
+    }
+    if (item < 0) {
+        if (code <= 21)
+            ReportOutOfRange(ctx.prompts, 71, 1, code, 9, 4);
+        item = DxfItem;
+    }
+    ctx[c.name].index = item;
+}
+
+// Position 7 of switch 71: 1 the first box, 2 both boxes. Lays out
+// Opt_71_CheckPlus too.
+void LayoutFileExtensions(PageContext &ctx, const ControlEntry &c)
+{
+    const int d = ctx.Digit(71, 7);
+    ControlState &box = ctx[c.name];
+    ControlState &plus = ctx[QStringLiteral("Opt_71_CheckPlus")];
+    box.checked = d == 1 || d == 2;
+    plus.checked = d == 2;
+    plus.enabled = box.checked;
+    ctx[QStringLiteral("lblCheckPlus")].enabled = box.checked;
+}
+
+// Both lists of switch 14; a PostScript size also makes the plot file
+// PostScript, until the plot file format list is read below.
+void ReadSheetSizes(PageContext &ctx, const ControlEntry &c)
+{
+    SwitchStore &s = ctx.store;
+    s.UnpackSwitch(14);
+    int v = ctx[c.name].index;
+    if (v <= 0)
+        v = 2;
+    SetRangeValue(s, 1, 2, v);
+    const int w = ctx[QStringLiteral("Opt_14_Combo1")].index;
+    if (w == NotPostScript || w < 0) {
+        SetRangeValue(s, 3, 2, 0);
+        ctx.Pack(14);
+    } else {
+        SetRangeValue(s, 3, 2, w);
+        ctx.Pack(14);
+        s.UnpackSwitch(71);
+        s.SetDigit(1, 3);
+        ctx.Pack(71);
+    }
+}
+
+// Switches 15 and 16 are both zero or both set: the one set alone goes
+// back to zero, with a message.
+void PairRule(PageContext &ctx, const ControlEntry &)
+{
+    SwitchStore &s = ctx.store;
+    s.UnpackSwitch(15);
+    const bool a = RangeValue(s, 1, 4) != 0;
+    s.UnpackSwitch(16);
+    const bool b = RangeValue(s, 1, 4) != 0;
+    if (a && !b) {
+        ctx.prompts.Inform(PairRuleText(15));
+        ctx[QStringLiteral("Opt_15_Text")].text = QStringLiteral("0");
+        s.SetSwitchValue(15, 0);
+    }
+    if (b && !a) {
+        ctx.prompts.Inform(PairRuleText(16));
+        ctx[QStringLiteral("Opt_16_Text")].text = QStringLiteral("0");
+        s.SetSwitchValue(16, 0);
+    }
+}
+
+// Positions 1-6 and 8 from the plot file format, 7 from the two boxes.
+void ReadPlotFormat(PageContext &ctx, const ControlEntry &c)
+{
+    SwitchStore &s = ctx.store;
+    s.UnpackSwitch(71);
+    const int item = ctx[c.name].index;
+    if (item >= 0) {
+        const PlotFormat &f = PlotFormats[item];
+        SetRangeValue(s, 1, 2, f.code);
+        s.SetDigit(3, 0);
+        SetRangeValue(s, 4, 2, f.backingSheet ? f.code : 0);
+        s.SetDigit(6, 0);
+        s.SetDigit(8, 0);
+    }
+    const bool extensions = ctx[QStringLiteral("Opt_71_Check")].checked;
+    const bool plus = ctx[QStringLiteral("Opt_71_CheckPlus")].checked;
+    s.SetDigit(7, !extensions ? 0 : plus ? 2 : 1);
+    ctx.Pack(71);
+}
+
+void ReadAsciiText(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(138);
+    ReadCheckToDigit(ctx.store, ctx[c.name], 4);
+    ctx.store.SetDigit(5, 0);
+    ctx.Pack(138);
+}
+
 PageDescription MakeDescription()
 {
     PageDescription p;
@@ -100,17 +232,19 @@ PageDescription MakeDescription()
         WholeTextControl("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12"),
         WholeTextControl("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13"),
         ListControl("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
-            .In(Paper).Label("14").Unrestricted().OwnRead(),
+            .In(Paper).Label("14").Unrestricted().ReadBy(ReadSheetSizes).OnChange(ClearNonStandardSize, true),
         ListControl("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())
-            .In(Paper).Framed(postScript).Help("HelpOS14").Own(),
+            .In(Paper).Framed(postScript).Help("HelpOS14").LayoutBy(LayoutPostScriptSize).OwnRead(),
         WholeTextControl("Opt_15_Text", 15, 1, 4, 4, "&Width (mm)").In(Paper).Framed(sizes).Label("15").Help("HelpOS15_16"),
         WholeTextControl("Opt_16_Text", 16, 1, 4, 4, "&Height (mm)").In(Paper).Framed(sizes).Label("16"),
-        RuleStep("PairRule_15_16", 15),
-        ListControl("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems()).In(PlotFile).Label("71").Own(),
-        CheckControl("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile).Own(),
+        RuleStep("PairRule_15_16", 15, nullptr, PairRule),
+        ListControl("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems())
+            .In(PlotFile).Label("71").LayoutBy(LayoutPlotFormat).ReadBy(ReadPlotFormat),
+        CheckControl("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile)
+            .LayoutBy(LayoutFileExtensions).OwnRead().OnChange(OnFileExtensionsClicked),
         CheckControl("Opt_71_CheckPlus", 71, 7, "Append File Format type e&xtension").In(PlotFile).Own(),
         LabelControl("lblCheckPlus", "following i01 Type Extension").In(PlotFile),
-        CheckControl("Opt_138_Check", 138, 4, "Use &ASCII text in DGN Plotfiles").In(PlotFile).Label("138").OwnRead(),
+        CheckControl("Opt_138_Check", 138, 4, "Use &ASCII text in DGN Plotfiles").In(PlotFile).Label("138").ReadBy(ReadAsciiText),
         TextControl("Opt_1_Text", 1, 1, 4, "0", "Maximum Plot &Length (mm's)")
             .In(PlotLength, 2).Label("1").Help("HelpOS1").NoDefaultOnRead(),
         CheckControl("Opt_3_Check", 3, 1, "Draw &Trim Marks").In(Trim, 2).Label("3").Whole(),
@@ -157,151 +291,18 @@ PageDescription MakeDescription()
 
 } // namespace
 
-const PageDescription &XPlot_1::Description()
+const PageDescription &Description()
 {
     static const PageDescription definition = MakeDescription();
     return definition;
 }
 
-QString XPlot_1::PairRuleText(int changedSwitch)
+QString PairRuleText(int changedSwitch)
 {
     return QStringLiteral("Option Switches 15 & 16 must either both = 0 or both be > 0") + QLatin1Char('\r')
         + QStringLiteral("Switch ") + QString::number(changedSwitch) + QStringLiteral(" changed back to zero");
 }
 
-XPlot_1::XPlot_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)
-{
-}
-
-void XPlot_1::Connect()
-{
-    auto *sheet = Get<QComboBox>(QStringLiteral("Opt_14_Combo"));
-    connect(sheet, &QComboBox::currentIndexChanged, this, &XPlot_1::ClearNonStandardSize);
-    connect(sheet, &QComboBox::activated, this, &XPlot_1::ClearNonStandardSize);
-    connect(Get<QCheckBox>(QStringLiteral("Opt_71_Check")), &QCheckBox::clicked, this,
-            &XPlot_1::OnFileExtensionsClicked);
-}
-
-// Choosing a standard sheet size clears the non-standard width and height.
-void XPlot_1::ClearNonStandardSize()
-{
-    Get<QLineEdit>(QStringLiteral("Opt_15_Text"))->setText(QStringLiteral(" 0"));
-    Get<QLineEdit>(QStringLiteral("Opt_16_Text"))->setText(QStringLiteral(" 0"));
-}
-
-void XPlot_1::OnFileExtensionsClicked(bool checked)
-{
-    auto *plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"));
-    plus->setEnabled(checked);
-    Widget(QStringLiteral("lblCheckPlus"))->setEnabled(checked);
-    if (!checked)
-        plus->setChecked(false);
-}
-
-void XPlot_1::LayoutOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Opt_14_Combo1")) {
-        // The PostScript size only counts when the plot file is PostScript.
-        auto *list = Get<QComboBox>(c.name);
-        FillList(list, c.items);
-        s.UnpackSwitch(71);
-        const bool postScript = s.GetDigit(1) == 3;
-        s.UnpackSwitch(14);
-        if (postScript)
-            ShowDigitsInList(s, Asker(), 14, list, 3, 2, 11, 3);
-        else
-            list->setCurrentIndex(NotPostScript);
-    } else if (c.name == QLatin1String("Opt_71_Combo")) {
-        auto *list = Get<QComboBox>(c.name);
-        FillList(list, c.items);
-        s.UnpackSwitch(71);
-        const int code = 10 * s.GetDigit(2) + s.GetDigit(1);
-        int item = -1;
-        for (int i = 0; i < int(std::size(PlotFormats)); ++i) {
-            if (PlotFormats[i].code == code)
-                item = i;
-        }
-        if (item < 0) {
-            if (code <= 21)
-                ReportOutOfRange(Asker(), 71, 1, code, 9, 4);
-            item = DxfItem;
-        }
-        list->setCurrentIndex(item);
-    } else if (c.name == QLatin1String("Opt_71_Check")) {
-        s.UnpackSwitch(71);
-        const int d = s.GetDigit(7);
-        auto *box = Get<QCheckBox>(c.name);
-        auto *plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"));
-        box->setChecked(d == 1 || d == 2);
-        plus->setChecked(d == 2);
-        plus->setEnabled(box->isChecked());
-        Widget(QStringLiteral("lblCheckPlus"))->setEnabled(box->isChecked());
-    }
-    // Opt_71_CheckPlus is shown with Opt_71_Check.
-}
-
-void XPlot_1::ReadOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Opt_14_Combo")) {
-        // Both lists of switch 14; a PostScript size also makes the plot file
-        // PostScript, until the plot file format list is read below.
-        s.UnpackSwitch(14);
-        int v = Get<QComboBox>(c.name)->currentIndex();
-        if (v <= 0)
-            v = 2;
-        SetRangeValue(s, 1, 2, v);
-        const int w = Get<QComboBox>(QStringLiteral("Opt_14_Combo1"))->currentIndex();
-        if (w == NotPostScript || w < 0) {
-            SetRangeValue(s, 3, 2, 0);
-            Pack(14);
-        } else {
-            SetRangeValue(s, 3, 2, w);
-            Pack(14);
-            s.UnpackSwitch(71);
-            s.SetDigit(1, 3);
-            Pack(71);
-        }
-    } else if (c.name == QLatin1String("PairRule_15_16")) {
-        s.UnpackSwitch(15);
-        const bool a = RangeValue(s, 1, 4) != 0;
-        s.UnpackSwitch(16);
-        const bool b = RangeValue(s, 1, 4) != 0;
-        if (a && !b) {
-            Asker().Inform(PairRuleText(15));
-            Get<QLineEdit>(QStringLiteral("Opt_15_Text"))->setText(QStringLiteral("0"));
-            s.SetSwitchValue(15, 0);
-        }
-        if (b && !a) {
-            Asker().Inform(PairRuleText(16));
-            Get<QLineEdit>(QStringLiteral("Opt_16_Text"))->setText(QStringLiteral("0"));
-            s.SetSwitchValue(16, 0);
-        }
-    } else if (c.name == QLatin1String("Opt_71_Combo")) {
-        s.UnpackSwitch(71);
-        const int item = Get<QComboBox>(c.name)->currentIndex();
-        if (item >= 0) {
-            const PlotFormat &f = PlotFormats[item];
-            SetRangeValue(s, 1, 2, f.code);
-            s.SetDigit(3, 0);
-            SetRangeValue(s, 4, 2, f.backingSheet ? f.code : 0);
-            s.SetDigit(6, 0);
-            s.SetDigit(8, 0);
-        }
-        // Position 7: the file name extensions.
-        const bool extensions = Get<QCheckBox>(QStringLiteral("Opt_71_Check"))->isChecked();
-        const bool plus = Get<QCheckBox>(QStringLiteral("Opt_71_CheckPlus"))->isChecked();
-        s.SetDigit(7, !extensions ? 0 : plus ? 2 : 1);
-        Pack(71);
-    } else if (c.name == QLatin1String("Opt_138_Check")) {
-        s.UnpackSwitch(138);
-        ReadCheckToDigit(s, Get<QCheckBox>(c.name), 4);
-        s.SetDigit(5, 0);
-        Pack(138);
-    }
-    // Opt_14_Combo1 is read with Opt_14_Combo, the two check boxes of
-    // switch 71 with its list.
-}
+} // namespace XPlot_1
 
 } // namespace swted

@@ -1,29 +1,19 @@
 #pragma once
 
-#include "pages/PageWindow.h"
+#include "pages/PageDescription.h"
 
 namespace swted {
 
 // The plotted iso page: paper size, margins, plot file format and naming,
 // drawing frame, scaling, trim marks and plot length.
-class XPlot_1 : public PageWindow {
-    Q_OBJECT
-public:
-    XPlot_1(Editor &editor, PageHost &host, QWidget *parent = nullptr);
+namespace XPlot_1 {
 
-    // The page's description: its controls, their switches and ranges.
-    static const PageDescription &Description();
+// The page's description: its controls, their switches, ranges and rules.
+const PageDescription &Description();
 
-    static QString PairRuleText(int changedSwitch);
+// The message of the pair rule of switches 15 and 16.
+QString PairRuleText(int changedSwitch);
 
-protected:
-    void LayoutOwn(const ControlEntry &c) override;
-    void ReadOwn(const ControlEntry &c) override;
-    void Connect() override;
-
-private:
-    void ClearNonStandardSize();
-    void OnFileExtensionsClicked(bool checked);
-};
+} // namespace XPlot_1
 
 } // namespace swted

@@ -3,14 +3,12 @@
 #include "model/NumberText.h"
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
+#include "pages/PageLogic.h"
 #include "shell/Prompts.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QRadioButton>
-
 namespace swted {
+
+namespace XSystem_1 {
 
 namespace {
 
@@ -64,6 +62,71 @@ QStringList TerminalItems()
     return items;
 }
 
+// The year buttons: Option1 two digits, Option2 four (position 3 is 1).
+void LayoutYear(PageContext &ctx, const ControlEntry &c)
+{
+    ctx[c.name].index = ctx.Digit(6, 3) == 1 ? 1 : 0;
+}
+
+void ReadYear(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(6);
+    ctx.store.SetDigit(3, ctx[c.name].index == 0 ? 0 : 1);
+    ctx.Pack(6);
+}
+
+// The fourth item, digit 9, is there only when the environment asks for it.
+void LayoutMessageFile(PageContext &ctx, const ControlEntry &c)
+{
+    const bool torva = TorvaSwitchesOn();
+    ctx.FillList(c.name, torva ? MessageFileItems + QStringList{TorvaItem} : MessageFileItems);
+    ControlState &list = ctx[c.name];
+    const int d = ctx.Digit(55, 1);
+    if (d <= 2) {
+        list.index = d;
+    } else if (d == TorvaDigit && torva) {
+        list.index = 3;
+    } else {
+        ReportOutOfRange(ctx.prompts, 55, 1, d, 2, 0);
+        list.index = 0;
+    }
+}
+
+void ReadMessageFile(PageContext &ctx, const ControlEntry &c)
+{
+    const int item = ctx[c.name].index;
+    if (item < 0)
+        return;
+    ctx.store.UnpackSwitch(55);
+    ctx.store.SetDigit(1, item == 3 ? TorvaDigit : item);
+    ctx.Pack(55);
+}
+
+void LayoutTerminal(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.FillList(c.name, c.items);
+    ctx.store.UnpackSwitch(69);
+    const int v = RangeValue(ctx.store, 1, 3);
+    const int item = TerminalItem(v);
+    if (item >= 0) {
+        ctx[c.name].index = item;
+        return;
+    }
+    if (v == 1 || v == 2)
+        ctx.prompts.Inform(TerminalRangeText(v));
+    else
+        ReportOutOfRange(ctx.prompts, 69, 1, v, 16, 0);
+    ctx[c.name].index = 0;
+}
+
+void ReadTerminal(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(69);
+    // No selection counts as the last item.
+    SetRangeValue(ctx.store, 1, 3, TerminalCode(ctx[c.name].index));
+    ctx.Pack(69);
+}
+
 PageDescription MakeDescription()
 {
     PageDescription p;
@@ -85,11 +148,12 @@ PageDescription MakeDescription()
             .In(DateFormat).Label("6"),
         OptionsControl("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
             .In(DateFormat),
-        OwnControl("Option", 6).In(DateFormat).Unrestricted(),
+        OptionsControl("Option", 6, 3, {"Output &2 digit year", "Output &4 digit year"})
+            .Buttons({"Option1", "Option2"}).In(DateFormat).Across().Unrestricted().LayoutBy(LayoutYear).ReadBy(ReadYear),
         // Built with the TORVA item, so that the page is sized for it.
         ListControl("Opt_55_Combo", 55, 1, 1, 2, 0, "Message File receives Program Version and:",
                     MessageFileItems + QStringList{TorvaItem})
-            .In(MessageFile).Label("55").Own(),
+            .In(MessageFile).Label("55").LayoutBy(LayoutMessageFile).ReadBy(ReadMessageFile),
         CheckControl("Check1", 55, 2,
                   "Display &message at location where increased tolerance used to connect pipeline (PREVAX only)")
             .In(MessageFile).Framed(tolerance).Inverted(),
@@ -98,7 +162,7 @@ PageDescription MakeDescription()
             .In(MessageFile).Framed(tolerance).Inverted(),
         TextControl("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
             .In(PageLength).Label("63").NoDefaultOnRead(),
-        ListControl("Opt_69_Combo", 69, 1, 3, 16, 0, "&Terminal Type", TerminalItems()).In(Terminal).Label("69").Own(),
+        ListControl("Opt_69_Combo", 69, 1, 3, 16, 0, "&Terminal Type", TerminalItems()).In(Terminal).Label("69").LayoutBy(LayoutTerminal).ReadBy(ReadTerminal),
         CheckControl("Opt_69_Check", 69, 4, "D&ual Screen Operation").In(Terminal),
         TextControl("Opt_115_Text", 115, 1, 3, "0", "Minimum &Angle to be treated as a real Skew (1/100 th degree)")
             .In(AngularOffset).Label("115").Wrapped(),
@@ -116,18 +180,18 @@ PageDescription MakeDescription()
 
 } // namespace
 
-const PageDescription &XSystem_1::Description()
+const PageDescription &Description()
 {
     static const PageDescription definition = MakeDescription();
     return definition;
 }
 
-int XSystem_1::TerminalCode(int item)
+int TerminalCode(int item)
 {
     return Terminals[item >= 0 && item <= LastTerminalItem ? item : LastTerminalItem].code;
 }
 
-int XSystem_1::TerminalItem(int code)
+int TerminalItem(int code)
 {
     for (int i = 0; i <= LastTerminalItem; ++i) {
         if (Terminals[i].code == code)
@@ -136,7 +200,7 @@ int XSystem_1::TerminalItem(int code)
     return -1;
 }
 
-QString XSystem_1::TerminalRangeText(int value)
+QString TerminalRangeText(int value)
 {
     return QStringLiteral("The value of Option Switch 69, starting at ") + QStringLiteral("position 1 was")
         + NumberText(value) + QStringLiteral(". This is outside ")
@@ -144,90 +208,11 @@ QString XSystem_1::TerminalRangeText(int value)
         + QStringLiteral("be set to the default value of 0.");
 }
 
-bool XSystem_1::TorvaSwitchesOn()
+bool TorvaSwitchesOn()
 {
     return qEnvironmentVariable("TORVA_SWITCHES").compare(QLatin1String("ON"), Qt::CaseInsensitive) == 0;
 }
 
-XSystem_1::XSystem_1(Editor &editor, PageHost &host, QWidget *parent) : PageWindow(editor, host, Description(), parent)
-{
-}
-
-// The year buttons, the one control the page builds: Option1 two digits,
-// Option2 four.
-void XSystem_1::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
-{
-    auto *two = new QRadioButton(QStringLiteral("Output &2 digit year"));
-    two->setObjectName(QStringLiteral("Option1"));
-    auto *four = new QRadioButton(QStringLiteral("Output &4 digit year"));
-    four->setObjectName(QStringLiteral("Option2"));
-    auto *line = new QHBoxLayout;
-    line->setSpacing(16);
-    line->addWidget(two);
-    line->addWidget(four);
-    line->addStretch(1);
-    grid->addLayout(line, row, 0);
-    RegisterOptions(c.name, {two, four});
-}
-
-void XSystem_1::LayoutOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Option")) {
-        s.UnpackSwitch(6);
-        Options(c.name)[s.GetDigit(3) == 1 ? 1 : 0]->setChecked(true);
-    } else if (c.name == QLatin1String("Opt_55_Combo")) {
-        auto *list = Get<QComboBox>(c.name);
-        const bool torva = TorvaSwitchesOn();
-        FillList(list, torva ? MessageFileItems + QStringList{TorvaItem} : MessageFileItems);
-        s.UnpackSwitch(55);
-        const int d = s.GetDigit(1);
-        if (d <= 2) {
-            list->setCurrentIndex(d);
-        } else if (d == TorvaDigit && torva) {
-            list->setCurrentIndex(3);
-        } else {
-            ReportOutOfRange(Asker(), 55, 1, d, 2, 0);
-            list->setCurrentIndex(0);
-        }
-    } else if (c.name == QLatin1String("Opt_69_Combo")) {
-        auto *list = Get<QComboBox>(c.name);
-        FillList(list, c.items);
-        s.UnpackSwitch(69);
-        const int v = RangeValue(s, 1, 3);
-        const int item = TerminalItem(v);
-        if (item >= 0) {
-            list->setCurrentIndex(item);
-        } else {
-            if (v == 1 || v == 2)
-                Asker().Inform(TerminalRangeText(v));
-            else
-                ReportOutOfRange(Asker(), 69, 1, v, 16, 0);
-            list->setCurrentIndex(0);
-        }
-    }
-}
-
-void XSystem_1::ReadOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (c.name == QLatin1String("Option")) {
-        s.UnpackSwitch(6);
-        s.SetDigit(3, Options(c.name)[0]->isChecked() ? 0 : 1);
-        Pack(6);
-    } else if (c.name == QLatin1String("Opt_55_Combo")) {
-        const int item = Get<QComboBox>(c.name)->currentIndex();
-        if (item < 0)
-            return;
-        s.UnpackSwitch(55);
-        s.SetDigit(1, item == 3 ? TorvaDigit : item);
-        Pack(55);
-    } else if (c.name == QLatin1String("Opt_69_Combo")) {
-        s.UnpackSwitch(69);
-        // No selection counts as the last item.
-        SetRangeValue(s, 1, 3, TerminalCode(Get<QComboBox>(c.name)->currentIndex()));
-        Pack(69);
-    }
-}
+} // namespace XSystem_1
 
 } // namespace swted

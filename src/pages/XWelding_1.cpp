@@ -2,19 +2,13 @@
 
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
+#include "pages/PageLogic.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace swted {
+
+namespace XWelding_1 {
 
 namespace {
 
@@ -31,7 +25,7 @@ const char *const PlottedHeads[] = {"All Welds", "Fab Only", "Site/Offshore Only
 const char *const NumberedHeads[] = {"All Welds", "Fab/Site Only", "Fab Only", "Site Only", "Offshore Only", "None"};
 
 // The twelve options in their order.
-const XWelding_1::WeldOption WeldOptions[12] = {
+const WeldOption WeldOptions[12] = {
     {0, 0, true, 0, 0, 0},  {0, 1, true, 0, 2, 0},  {0, 2, true, 3, 2, 0},  {0, 3, true, 6, 2, 0},
     {0, 4, true, 0, 1, 0},  {0, 5, false, 0, 2, 0}, {1, 2, true, 3, 2, 3},  {1, 5, false, 0, 2, 3},
     {2, 3, true, 6, 2, 2},  {2, 4, true, 0, 1, 2},  {2, 5, false, 0, 2, 2}, {3, 5, false, 0, 2, 1},
@@ -39,7 +33,6 @@ const XWelding_1::WeldOption WeldOptions[12] = {
 // With the implied site welds box ticked, options 7 to 12 give way to the
 // option of the "All Welds" column in the same numbered row.
 constexpr int AllWeldsOptionOf[13] = {0, 1, 2, 3, 4, 5, 6, 3, 6, 4, 5, 6, 6};
-constexpr int FirstHiddenOption = 7;
 
 QStringList EnclosureItems(const char *noNumbers)
 {
@@ -75,6 +68,296 @@ const int SupportSequenceDigits[5][2] = {{0, 0}, {1, 0}, {1, 1}, {2, 0}, {2, 1}}
 const QStringList WeldTypes = {"&Fabrication", "&Erection", "&Offshore"};
 const QStringList SupportWeldTypes = {"Fa&brication", "Erec&tion", "Offs&hore"};
 
+// An enclosure list with its prefix box, and the positions of its
+// enclosure, prefix and double-circle digits.
+struct EnclosureGroup {
+    const char *list;
+    const char *box;
+    int e, p, d;
+};
+const EnclosureGroup EnclosureGroups[] = {
+    {"Combo_OS_78_POS1", "Check1", 1, 2, 7},       {"Combo_OS_78_POS3", "Check2", 3, 4, 8},
+    {"Combo_OS_78_POS5", "Check3", 5, 6, 9},       {"Opt_75_Combo_A", "Opt_75_Check_A", 1, 2, 7},
+    {"Opt_75_Combo_B", "Opt_75_Check_B", 3, 4, 8}, {"Opt_75_Combo_C", "Opt_75_Check_C", 5, 6, 9},
+};
+
+// The group of an enclosure list or of its prefix box.
+const EnclosureGroup &GroupOf(const ControlEntry &c)
+{
+    for (const EnclosureGroup &g : EnclosureGroups) {
+        if (c.name == QLatin1String(g.list) || c.name == QLatin1String(g.box))
+            return g;
+    }
+    Q_UNREACHABLE();
+}
+
+// The rows that number no welds have no text height.
+void ShowTextHeights(PageContext &ctx, int k)
+{
+    ControlState &heights = ctx[QStringLiteral("Opt_53_Option_C")];
+    if (!WeldTable(k).numbers) {
+        heights.index = -1;
+        heights.enabled = false;
+        return;
+    }
+    heights.enabled = !ctx.restricted;
+    if (heights.index < 0)
+        heights.index = 0;
+}
+
+void OnWeldOptionClicked(PageContext &ctx, const ControlEntry &c)
+{
+    const int k = ctx[c.name].index + 1;
+    if (k > 0)
+        ShowTextHeights(ctx, k);
+}
+
+// Implied site welds are plotted with all welds: the options of the other
+// plotted columns give way to help labels.
+void ShowImpliedSiteWelds(PageContext &ctx, bool checked)
+{
+    ControlState &table = ctx[QStringLiteral("Opt_5354_Option")];
+    if (checked) {
+        const int selected = table.index + 1;
+        if (selected >= FirstHiddenOption) {
+            const int k = AllWeldsOptionOf[selected];
+            table.index = k - 1;
+            ShowTextHeights(ctx, k);
+        }
+    }
+    for (int k = FirstHiddenOption; k <= 12; ++k) {
+        ctx[QStringLiteral("Opt_5354_Option_%1").arg(k)].visible = !checked;
+        ctx[QStringLiteral("Label25_%1").arg(k)].visible = checked;
+    }
+}
+
+void OnImpliedSiteWeldsClicked(PageContext &ctx, const ControlEntry &c) { ShowImpliedSiteWelds(ctx, ctx[c.name].checked); }
+
+// Positions 2 to 7 of switch 54 have no item for a 9: the list then shows
+// no item and the digit stays until a size is chosen.
+void ShowEnclosureSize(PageContext &ctx, const QString &list, int position)
+{
+    ControlState &l = ctx[list];
+    if (l.items.isEmpty())
+        l.items = EnclosureSizes;
+    const int d = ctx.Digit(54, position);
+    l.index = d < l.items.size() ? d : -1;
+}
+
+// The sizes of the weld type chosen by a group of buttons: the list follows
+// the buttons (2: non-support welds from position 2, 5: support welds).
+struct SizeGroup {
+    const char *buttons;
+    const char *list;
+    int firstPosition;
+};
+const SizeGroup SizeGroups[] = {
+    {"SSOptWeldTypeWeldNumbering", "Cmb_Opt54_Pos234", 2},
+    {"SSOptWeldType", "cmb_OPT54_Pos456", 5},
+};
+
+const SizeGroup &SizeGroupOf(const ControlEntry &c)
+{
+    for (const SizeGroup &g : SizeGroups) {
+        if (c.name == QLatin1String(g.buttons) || c.name == QLatin1String(g.list))
+            return g;
+    }
+    Q_UNREACHABLE();
+}
+
+void OnWeldTypeClicked(PageContext &ctx, const ControlEntry &c)
+{
+    const SizeGroup &g = SizeGroupOf(c);
+    ShowEnclosureSize(ctx, QString::fromLatin1(g.list), g.firstPosition + std::max(ctx[c.name].index, 0));
+}
+
+// A size is written into switch 54 as soon as it is chosen.
+void OnEnclosureSizeChosen(PageContext &ctx, const ControlEntry &c)
+{
+    const SizeGroup &g = SizeGroupOf(c);
+    const int index = ctx[c.name].index;
+    if (index < 0)
+        return;
+    const int type = std::max(ctx[QString::fromLatin1(g.buttons)].index, 0);
+    ctx.store.UnpackSwitch(54);
+    ctx.store.SetDigit(g.firstPosition + type, index);
+    ctx.Pack(54);
+}
+
+// The weld types start at the first one, with its size.
+void LayoutWeldType(PageContext &ctx, const ControlEntry &c)
+{
+    const SizeGroup &g = SizeGroupOf(c);
+    ctx[c.name].index = 0;
+    ShowEnclosureSize(ctx, QString::fromLatin1(g.list), g.firstPosition);
+}
+
+// The size lists are filled once: their index follows the weld type.
+void LayoutSizeList(PageContext &ctx, const ControlEntry &c)
+{
+    if (ctx[c.name].items != c.items)
+        ctx[c.name].items = c.items;
+}
+
+// A weld number with a prefix cannot stand in a local circle: the list
+// moves on to the circle sized by the drawing text.
+void OnPrefixRule(PageContext &ctx, const ControlEntry &c)
+{
+    const EnclosureGroup &g = GroupOf(c);
+    ControlState &l = ctx[QString::fromLatin1(g.list)];
+    if (ctx[QString::fromLatin1(g.box)].checked && l.index == LocalCircleItem)
+        l.index = CircleItem;
+}
+
+void LayoutEnclosures(PageContext &ctx, const ControlEntry &c)
+{
+    const EnclosureGroup &g = GroupOf(c);
+    const bool prefixRule = c.switchNumber == 75;
+    ctx.FillList(c.name, c.items);
+    SwitchStore &s = ctx.store;
+    s.UnpackSwitch(c.switchNumber);
+    const int e = s.GetDigit(g.e);
+    const bool prefix = s.GetDigit(g.p) == 1;
+    const bool doubleCircle = s.GetDigit(g.d) == 1;
+    ctx[QString::fromLatin1(g.box)].checked = prefix;
+    int item = e;
+    if (prefixRule && e == NoNumbersItem)
+        item = NoNumbersItem;
+    else if (doubleCircle)
+        item = DoubleCircleItem;
+    else if (e == 9)
+        item = EllipseItem;
+    else if (prefixRule && prefix && e == 0)
+        item = CircleItem; // a local circle cannot carry a prefix
+    ctx[c.name].index = item;
+}
+
+void ReadEnclosures(PageContext &ctx, const ControlEntry &c)
+{
+    const EnclosureGroup &g = GroupOf(c);
+    SwitchStore &s = ctx.store;
+    const int item = ctx[c.name].index;
+    s.UnpackSwitch(c.switchNumber);
+    s.SetDigit(g.p, ctx[QString::fromLatin1(g.box)].checked ? 1 : 0);
+    if (item >= 0) {
+        s.SetDigit(g.d, item == DoubleCircleItem ? 1 : 0);
+        s.SetDigit(g.e, item == DoubleCircleItem ? 6 : item == EllipseItem ? 9 : item);
+    }
+    ctx.Pack(c.switchNumber);
+}
+
+// Positions 6 and 7 of switch 53: the support weld numbering sequence. The
+// list is filled once.
+void LayoutSupportSequence(PageContext &ctx, const ControlEntry &c)
+{
+    if (ctx[c.name].items != c.items)
+        ctx[c.name].items = c.items;
+    ctx.store.UnpackSwitch(53);
+    const int p6 = ctx.store.GetDigit(6);
+    const int p7 = ctx.store.GetDigit(7);
+    ctx[c.name].index = p6 == 0 ? 0 : p6 == 1 ? (p7 == 0 ? 1 : 2) : (p7 == 0 ? 3 : 4);
+}
+
+void ReadSupportSequence(PageContext &ctx, const ControlEntry &c)
+{
+    const int item = ctx[c.name].index;
+    if (item < 0)
+        return;
+    ctx.store.UnpackSwitch(53);
+    ctx.store.SetDigit(6, SupportSequenceDigits[item][0]);
+    ctx.store.SetDigit(7, SupportSequenceDigits[item][1]);
+    ctx.Pack(53);
+}
+
+// The weld table with its text heights and the implied site welds box.
+void LayoutWeldTable(PageContext &ctx, const ControlEntry &)
+{
+    SwitchStore &s = ctx.store;
+    const int t = ctx.Digit(54, 1);
+    ControlState &implied = ctx[QStringLiteral("Opt_54_Check")];
+    implied.checked = t == ImpliedSiteWeldsCode;
+    ShowImpliedSiteWelds(ctx, implied.checked);
+
+    s.UnpackSwitch(53);
+    const WeldChoice choice = ChooseWeldOption(s.GetDigit(1), s.GetDigit(4), t);
+    ControlState &table = ctx[QStringLiteral("Opt_5354_Option")];
+    ControlState &heights = ctx[QStringLiteral("Opt_53_Option_C")];
+    table.index = -1;
+    heights.index = -1;
+    heights.enabled = true;
+    if (choice.option > 0) {
+        table.index = choice.option - 1;
+        ShowTextHeights(ctx, choice.option);
+        if (choice.height > 0)
+            heights.index = choice.height - 1;
+    }
+}
+
+void ReadWeldTable(PageContext &ctx, const ControlEntry &)
+{
+    SwitchStore &s = ctx.store;
+    const int k = ctx[QStringLiteral("Opt_5354_Option")].index + 1;
+    const WeldOption &row = WeldTable(k > 0 ? k : 1);
+    const int h = ctx[QStringLiteral("Opt_53_Option_C")].index + 1;
+    s.UnpackSwitch(53);
+    s.SetDigit(1, row.numbers ? h + row.heightOffset : 0);
+    s.SetDigit(4, row.position4);
+    ctx.Pack(53);
+    s.UnpackSwitch(54);
+    s.SetDigit(1, ctx[QStringLiteral("Opt_54_Check")].checked ? ImpliedSiteWeldsCode : row.plottedCode);
+    ctx.Pack(54);
+}
+
+// Position 3 of switch 53: the numbering sequence with or without the spool
+// match, or 4 for no generated weld numbers. Lays out the two boxes too.
+void LayoutNumberingSequence(PageContext &ctx, const ControlEntry &c)
+{
+    const int d = ctx.Digit(53, 3);
+    ControlState &from = ctx[c.name];
+    ControlState &match = ctx[QStringLiteral("opt_53_check")];
+    from.index = -1;
+    match.checked = false;
+    ctx[QStringLiteral("Opt_53_Pos3_Check")].checked = d == 4;
+    if (d <= 3) {
+        from.index = d % 2;
+        match.checked = d >= 2;
+    }
+}
+
+void ReadNumberingSequence(PageContext &ctx, const ControlEntry &c)
+{
+    const int selected = ctx[c.name].index;
+    const bool eachPipeline = selected == 0;
+    const bool eachDrawing = selected == 1;
+    const bool match = ctx[QStringLiteral("opt_53_check")].checked;
+    int d = eachPipeline ? (match ? 2 : 0) : (eachDrawing && match) ? 3 : 1;
+    if (ctx[QStringLiteral("Opt_53_Pos3_Check")].checked)
+        d = 4;
+    ctx.store.UnpackSwitch(53);
+    ctx.store.SetDigit(3, d);
+    ctx.Pack(53);
+}
+
+// Switch 77's own digits: position 1 is 1 for one weld number at slip-on
+// flanges, position 4 is 2 for two at 'Y' fittings.
+void LayoutSlipOnFlanges(PageContext &ctx, const ControlEntry &c) { ctx[c.name].index = ctx.Digit(77, 1) == 1 ? 0 : 1; }
+
+void ReadSlipOnFlanges(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(77);
+    ctx.store.SetDigit(1, ctx[c.name].index == 0 ? 1 : 0);
+    ctx.Pack(77);
+}
+
+void LayoutYFittings(PageContext &ctx, const ControlEntry &c) { ctx[c.name].index = ctx.Digit(77, 4) == 2 ? 1 : 0; }
+
+void ReadYFittings(PageContext &ctx, const ControlEntry &c)
+{
+    ctx.store.UnpackSwitch(77);
+    ctx.store.SetDigit(4, ctx[c.name].index == 1 ? 2 : 1);
+    ctx.Pack(77);
+}
+
 PageDescription MakeDescription()
 {
     PageDescription p;
@@ -100,29 +383,33 @@ PageDescription MakeDescription()
     // messages come in the same order either way).
     p.controls = {
         ListControl("Combo_OS_78_POS1", 78, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
-            .In(SupportEnclosures, 3).Framed(fabrication).Label("78").CaptionAbove().Own().Unrestricted(),
+            .In(SupportEnclosures, 3).Framed(fabrication).Label("78").CaptionAbove().Unrestricted()
+            .LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures),
         CheckControl("Check1", 78, 2, "Add Weld &Prefix").In(SupportEnclosures, 3).Framed(fabrication).Own().Unrestricted(),
         ListControl("Combo_OS_78_POS3", 78, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
-            .In(SupportEnclosures, 3).Framed(erection).CaptionAbove().Own().Unrestricted(),
+            .In(SupportEnclosures, 3).Framed(erection).CaptionAbove().Unrestricted()
+            .LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures),
         CheckControl("Check2", 78, 4, "Add Weld P&refix").In(SupportEnclosures, 3).Framed(erection).Own().Unrestricted(),
         ListControl("Combo_OS_78_POS5", 78, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
-            .In(SupportEnclosures, 3).Framed(offshore).CaptionAbove().Own().Unrestricted(),
+            .In(SupportEnclosures, 3).Framed(offshore).CaptionAbove().Unrestricted()
+            .LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures),
         CheckControl("Check3", 78, 6, "Add Weld Pr&efix").In(SupportEnclosures, 3).Framed(offshore).Own().Unrestricted(),
         CheckControl("Check_OS_83_Pos1", 83, 1, "&Site Welds Not Assigned To Spools").In(Spools, 3).Label("83").Unrestricted(),
 
         // Switch 53 positions 1, 4, 6, 7 and switch 54 position 1.
-        OwnControl("Opt_5354_Option", 53).In(Plotting).Label("53/54").Help("Label12"),
+        OwnControl("Opt_5354_Option", 53).In(Plotting).Label("53/54").Help("Label12")
+            .LayoutBy(LayoutWeldTable).ReadBy(ReadWeldTable).OnChange(OnWeldOptionClicked),
         // Built beside and under the table.
         OptionsControl("Opt_53_Option_C", 53, 1, {"S&mall-1.5 mm", "Me&dium-1.8 mm", "&Large-2.1 mm"})
             .In(Plotting).Caption("Text Height for Weld Numbers").NumberedFrom(1).Own().OwnBuild(),
         CheckControl("Opt_54_Check", 54, 1, "Plot all Welds and show &implied Site Welds as Fab.")
-            .In(Plotting).Help("Label24").Own().OwnBuild(),
+            .In(Plotting).Help("Label24").Own().OnChange(OnImpliedSiteWeldsClicked).OwnBuild(),
 
         ListControl("Opt_53_Combo_C", 53, 2, 1, 2, 0, QString(),
                  {"No Weld/Operations Box", "Plot Weld Summary Box", "Plot Operations Summary Box"})
             .In(Numbering),
         OptionsControl("Opt_53_Option_A", 53, 3, {"Each &Pipeline", "Each Dra&wing"})
-            .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 on :  ").Across().Own(),
+            .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 on :  ").Across().LayoutBy(LayoutNumberingSequence).ReadBy(ReadNumberingSequence),
         CheckControl("opt_53_check", 53, 3, "Spool Iso Weld &Nos. match Full Iso Weld Nos.")
             .In(Numbering).Framed(Sequences).Own(),
         OptionsControl("Opt_53_Option_B", 53, 5, {"&All Welds", "Each Weld &Type"})
@@ -135,33 +422,33 @@ PageDescription MakeDescription()
 
         // Positions 2 to 7 of switch 54 are written as soon as a size is chosen.
         OptionsControl("SSOptWeldTypeWeldNumbering", 54, 2, WeldTypes)
-            .In(Sizes).Framed("Non-Support Welds").Across().Own().Unrestricted(),
+            .In(Sizes).Framed("Non-Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
         ListControl("Cmb_Opt54_Pos234", 54, 2, 1, 8, 0, "&Circle / Double Circle / Ellipse Enc. Size", EnclosureSizes)
-            .In(Sizes).Framed("Non-Support Welds").CaptionAbove().Own().Unrestricted(),
-        OptionsControl("SSOptWeldType", 54, 5, SupportWeldTypes).In(Sizes).Framed("Support Welds").Across().Own().Unrestricted(),
+            .In(Sizes).Framed("Non-Support Welds").CaptionAbove().LayoutBy(LayoutSizeList).OwnRead().OnChange(OnEnclosureSizeChosen).Unrestricted(),
+        OptionsControl("SSOptWeldType", 54, 5, SupportWeldTypes).In(Sizes).Framed("Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
         ListControl("cmb_OPT54_Pos456", 54, 5, 1, 8, 0, "Circle / Double Circle / Ellipse Encl&osure Size", EnclosureSizes)
-            .In(Sizes).Framed("Support Welds").CaptionAbove().Own().Unrestricted(),
+            .In(Sizes).Framed("Support Welds").CaptionAbove().LayoutBy(LayoutSizeList).OwnRead().OnChange(OnEnclosureSizeChosen).Unrestricted(),
         // Positions 6 and 7 of switch 53, with the other support weld settings.
         ListControl("Combo1", 53, 6, 2, 4, 0, "Numbering Se&quence", SupportSequences)
-            .In(Sizes).Framed("Support Welds").CaptionAbove().Own().Unrestricted(),
+            .In(Sizes).Framed("Support Welds").CaptionAbove().LayoutBy(LayoutSupportSequence).ReadBy(ReadSupportSequence).Unrestricted(),
         CheckControl("Opt_54_Pos8_Check", 54, 8, "Suppress Generation Of Impl&ied Welds").In(Sizes),
         CheckControl("Opt_54_Pos9_Check", 54, 9, "Suppress Arro&wheads on all Weld Msgs").In(Sizes),
 
         ListControl("Opt_75_Combo_A", 75, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
-            .In(Enclosures, 2).Framed("Fabrication Welds").Label("75").Help("Label15").CaptionAbove().Own(),
-        CheckControl("Opt_75_Check_A", 75, 2, "Add Weld &Prefix to Weld Number").In(Enclosures, 2).Framed("Fabrication Welds").Own(),
+            .In(Enclosures, 2).Framed("Fabrication Welds").Label("75").Help("Label15").CaptionAbove().LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures).OnChange(OnPrefixRule),
+        CheckControl("Opt_75_Check_A", 75, 2, "Add Weld &Prefix to Weld Number").In(Enclosures, 2).Framed("Fabrication Welds").Own().OnChange(OnPrefixRule),
         ListControl("Opt_75_Combo_B", 75, 3, 1, 10, 0, shape, EnclosureItems("No Field Weld Numbers to be output"))
-            .In(Enclosures, 2).Framed("Field Welds").CaptionAbove().Own(),
-        CheckControl("Opt_75_Check_B", 75, 4, "Add Weld P&refix to Weld Number").In(Enclosures, 2).Framed("Field Welds").Own(),
+            .In(Enclosures, 2).Framed("Field Welds").CaptionAbove().LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures).OnChange(OnPrefixRule),
+        CheckControl("Opt_75_Check_B", 75, 4, "Add Weld P&refix to Weld Number").In(Enclosures, 2).Framed("Field Welds").Own().OnChange(OnPrefixRule),
         ListControl("Opt_75_Combo_C", 75, 5, 1, 10, 0, shape, EnclosureItems("No Offshore Weld Numbers to be output"))
-            .In(Enclosures, 2).Framed("Offshore Welds").CaptionAbove().Own(),
-        CheckControl("Opt_75_Check_C", 75, 6, "Add Weld Pr&efix to Weld Number").In(Enclosures, 2).Framed("Offshore Welds").Own(),
+            .In(Enclosures, 2).Framed("Offshore Welds").CaptionAbove().LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures).OnChange(OnPrefixRule),
+        CheckControl("Opt_75_Check_C", 75, 6, "Add Weld Pr&efix to Weld Number").In(Enclosures, 2).Framed("Offshore Welds").Own().OnChange(OnPrefixRule),
 
         OptionsControl("Opt_77_Option", 77, 1, {"&Two Weld Numbers at Slip-On Flanges", "&One Weld Number at Slip-On Flanges"})
-            .In(Flanges, 2).Label("77").Own(),
+            .In(Flanges, 2).Label("77").LayoutBy(LayoutSlipOnFlanges).ReadBy(ReadSlipOnFlanges),
         OptionsControl("Opt_77_Option_2", 77, 4,
                     {"One Weld Number at '&Y' type Fittings", "T&wo Weld Numbers at 'Y' type Fittings"})
-            .In(Flanges, 2).Own(),
+            .In(Flanges, 2).LayoutBy(LayoutYFittings).ReadBy(ReadYFittings),
         ListControl("Opt_77_Combo", 77, 2, 1, 2, 0, QString(),
                  {"No Extra Welds added at Reinforcement Pads", "One Extra Weld added at Reinforcement Pads",
                   "Two Extra Welds added at Reinforcement Pads"})
@@ -232,51 +519,20 @@ PageDescription MakeDescription()
     return p;
 }
 
-QFrame *Cell(QWidget *content, bool head)
-{
-    auto *cell = new QFrame;
-    cell->setFrameShape(QFrame::Box);
-    cell->setFrameShadow(QFrame::Plain);
-    cell->setLineWidth(1);
-    cell->setForegroundRole(QPalette::Mid);
-    if (head) {
-        cell->setAutoFillBackground(true);
-        cell->setBackgroundRole(QPalette::Button);
-    }
-    auto *l = new QHBoxLayout(cell);
-    l->setContentsMargins(6, 3, 6, 3);
-    if (content)
-        l->addWidget(content, 0, Qt::AlignCenter);
-    return cell;
-}
-
-QLabel *HeadLabel(const QString &text, bool bold = false)
-{
-    auto *label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setForegroundRole(QPalette::WindowText);
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
-
 } // namespace
 
-const PageDescription &XWelding_1::Description()
+const PageDescription &Description()
 {
     static const PageDescription definition = MakeDescription();
     return definition;
 }
 
-const XWelding_1::WeldOption &XWelding_1::WeldTable(int k)
+const WeldOption &WeldTable(int k)
 {
     return WeldOptions[std::clamp(k, 1, 12) - 1];
 }
 
-XWelding_1::WeldChoice XWelding_1::ChooseWeldOption(int a, int b, int t)
+WeldChoice ChooseWeldOption(int a, int b, int t)
 {
     if (a == 0)
         b = 2;
@@ -318,381 +574,11 @@ XWelding_1::WeldChoice XWelding_1::ChooseWeldOption(int a, int b, int t)
     }
 }
 
-XWelding_1::XWelding_1(Editor &editor, PageHost &host, QWidget *parent)
-    : PageWindow(editor, host, Description(), parent)
-{
-}
+QString PlottedHead(int column) { return QString::fromLatin1(PlottedHeads[std::clamp(column, 0, 3)]); }
+QString NumberedHead(int row) { return QString::fromLatin1(NumberedHeads[std::clamp(row, 0, 5)]); }
+QString TableCornerHead() { return QStringLiteral("Welds to be numbered"); }
+QString TableAcrossHead() { return QStringLiteral("Welds to be Plotted"); }
 
-void XWelding_1::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
-{
-    if (c.name == QLatin1String("Opt_53_Option_C")) {
-        // The text heights stand beside the table.
-        auto *frame = new QGroupBox(c.caption);
-        auto *v = new QVBoxLayout(frame);
-        QVector<QRadioButton *> buttons;
-        for (int i = 0; i < c.items.size(); ++i) {
-            auto *b = new QRadioButton(c.items[i]);
-            b->setObjectName(c.name + QStringLiteral("_%1").arg(c.firstIndex + i));
-            v->addWidget(b);
-            buttons.append(b);
-        }
-        v->addStretch(1);
-        RegisterOptions(c.name, buttons);
-        Relate(c.name, frame);
-        grid->addWidget(frame, tableRow, 1, Qt::AlignTop);
-        return;
-    }
-    if (c.name == QLatin1String("Opt_54_Check")) {
-        auto *box = new QCheckBox(c.caption);
-        Register(c.name, box);
-        QWidget *help = HelpLabel(c.help);
-        Relate(c.name, help);
-        auto *line = new QHBoxLayout;
-        line->addWidget(box);
-        line->addWidget(help);
-        line->addStretch(1);
-        grid->addLayout(line, tableRow + 1, 0);
-        return;
-    }
-    // The weld table: plotted welds across, numbered welds down, an option
-    // in each of the twelve allowed cells.
-    auto *table = new QWidget;
-    table->setObjectName(QStringLiteral("WeldTable"));
-    auto *g = new QGridLayout(table);
-    g->setSpacing(0);
-    g->setContentsMargins(0, 0, 0, 0);
-    QLabel *corner = HeadLabel(QStringLiteral("Welds to be numbered"), true);
-    QLabel *across = HeadLabel(QStringLiteral("Welds to be Plotted"), true);
-    g->addWidget(Cell(corner, true), 0, 0, 2, 1);
-    g->addWidget(Cell(across, true), 0, 1, 1, 4);
-    Relate(c.name, corner);
-    Relate(c.name, across);
-    for (int col = 0; col < 4; ++col) {
-        QLabel *head = HeadLabel(QString::fromLatin1(PlottedHeads[col]));
-        g->addWidget(Cell(head, true), 1, col + 1);
-        Relate(c.name, head);
-    }
-    for (int r = 0; r < 6; ++r) {
-        QLabel *head = HeadLabel(QString::fromLatin1(NumberedHeads[r]));
-        head->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        g->addWidget(Cell(head, true), r + 2, 0);
-        Relate(c.name, head);
-        for (int col = 0; col < 4; ++col) {
-            if (!g->itemAtPosition(r + 2, col + 1))
-                g->addWidget(Cell(nullptr, false), r + 2, col + 1);
-        }
-    }
-    QVector<QRadioButton *> buttons;
-    for (int k = 1; k <= 12; ++k) {
-        const WeldOption &o = WeldTable(k);
-        auto *b = new QRadioButton;
-        b->setObjectName(QStringLiteral("Opt_5354_Option_%1").arg(k));
-        b->setAccessibleName(QStringLiteral("Plotted: ") + QString::fromLatin1(PlottedHeads[o.plotted])
-                             + QStringLiteral(", numbered: ") + QString::fromLatin1(NumberedHeads[o.numbered]));
-        b->setToolTip(b->accessibleName());
-        auto *cell = qobject_cast<QFrame *>(g->itemAtPosition(o.numbered + 2, o.plotted + 1)->widget());
-        cell->layout()->addWidget(b);
-        cell->layout()->setAlignment(b, Qt::AlignCenter);
-        if (k >= FirstHiddenOption) {
-            // Stands in the cell while the implied site welds box hides the option.
-            QWidget *help = HelpLabel(QStringLiteral("Label25_%1").arg(k), QStringLiteral(" ?"));
-            help->hide();
-            cell->layout()->addWidget(help);
-            cell->layout()->setAlignment(help, Qt::AlignCenter);
-            Relate(c.name, help);
-        }
-        buttons.append(b);
-    }
-    for (int col = 1; col <= 4; ++col)
-        g->setColumnMinimumWidth(col, table->fontMetrics().horizontalAdvance(QStringLiteral("Site/Offshore Only")) + 16);
-    RegisterOptions(c.name, buttons);
-    Register(QStringLiteral("WeldTable"), table);
-    tableRow = row;
-    grid->addWidget(table, row, 0);
-    QWidget *help = HelpLabel(c.help);
-    grid->addWidget(help, row, 3, Qt::AlignTop);
-    Relate(c.name, help);
-    QWidget *number = SwitchNumberLabel(c.switchLabel, c.name);
-    grid->addWidget(number, row, 5, Qt::AlignTop);
-    Relate(c.name, number);
-}
-
-void XWelding_1::Connect()
-{
-    const QVector<QRadioButton *> table = Options(QStringLiteral("Opt_5354_Option"));
-    for (int k = 1; k <= table.size(); ++k)
-        connect(table[k - 1], &QRadioButton::clicked, this, [this, k] { OnWeldOptionClicked(k); });
-    connect(Get<QCheckBox>(QStringLiteral("Opt_54_Check")), &QCheckBox::clicked, this,
-            &XWelding_1::OnImpliedSiteWeldsClicked);
-
-    auto *sizes = Get<QComboBox>(QStringLiteral("Cmb_Opt54_Pos234"));
-    auto *supportSizes = Get<QComboBox>(QStringLiteral("cmb_OPT54_Pos456"));
-    connect(sizes, &QComboBox::activated, this,
-            [this, sizes] { OnEnclosureSizeChosen(sizes, QStringLiteral("SSOptWeldTypeWeldNumbering"), 2); });
-    connect(supportSizes, &QComboBox::activated, this,
-            [this, supportSizes] { OnEnclosureSizeChosen(supportSizes, QStringLiteral("SSOptWeldType"), 5); });
-    const QVector<QRadioButton *> types = Options(QStringLiteral("SSOptWeldTypeWeldNumbering"));
-    const QVector<QRadioButton *> supportTypes = Options(QStringLiteral("SSOptWeldType"));
-    for (int i = 0; i < 3; ++i) {
-        connect(types[i], &QRadioButton::clicked, this, [this, sizes, i] { ShowEnclosureSize(sizes, 2 + i); });
-        connect(supportTypes[i], &QRadioButton::clicked, this,
-                [this, supportSizes, i] { ShowEnclosureSize(supportSizes, 5 + i); });
-    }
-
-    const char *const lists[] = {"Opt_75_Combo_A", "Opt_75_Combo_B", "Opt_75_Combo_C"};
-    const char *const boxes[] = {"Opt_75_Check_A", "Opt_75_Check_B", "Opt_75_Check_C"};
-    for (int i = 0; i < 3; ++i) {
-        const char *list = lists[i];
-        const char *box = boxes[i];
-        connect(Get<QComboBox>(QString::fromLatin1(list)), &QComboBox::activated, this,
-                [this, list, box] { OnPrefixRule(list, box); });
-        connect(Get<QCheckBox>(QString::fromLatin1(box)), &QCheckBox::clicked, this,
-                [this, list, box] { OnPrefixRule(list, box); });
-    }
-}
-
-// A weld number with a prefix cannot stand in a local circle: the list
-// moves on to the circle sized by the drawing text.
-void XWelding_1::OnPrefixRule(const char *list, const char *box)
-{
-    auto *l = Get<QComboBox>(QString::fromLatin1(list));
-    if (Get<QCheckBox>(QString::fromLatin1(box))->isChecked() && l->currentIndex() == LocalCircleItem)
-        l->setCurrentIndex(CircleItem);
-}
-
-int XWelding_1::SelectedOption(const QString &name) const
-{
-    const QVector<QRadioButton *> options = Options(name);
-    for (int i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked())
-            return i;
-    }
-    return -1;
-}
-
-// The rows that number no welds have no text height.
-void XWelding_1::OnWeldOptionClicked(int k)
-{
-    const QVector<QRadioButton *> heights = Options(QStringLiteral("Opt_53_Option_C"));
-    if (!WeldTable(k).numbers) {
-        ClearOptions(heights);
-        for (QRadioButton *b : heights)
-            b->setEnabled(false);
-        return;
-    }
-    for (QRadioButton *b : heights)
-        b->setEnabled(!Restricted());
-    if (SelectedOption(QStringLiteral("Opt_53_Option_C")) < 0)
-        heights[0]->setChecked(true);
-}
-
-// Implied site welds are plotted with all welds: the options of the other
-// plotted columns give way to help labels.
-void XWelding_1::OnImpliedSiteWeldsClicked(bool checked)
-{
-    const QVector<QRadioButton *> table = Options(QStringLiteral("Opt_5354_Option"));
-    if (checked) {
-        const int selected = SelectedOption(QStringLiteral("Opt_5354_Option")) + 1;
-        if (selected >= FirstHiddenOption) {
-            const int k = AllWeldsOptionOf[selected];
-            table[k - 1]->setChecked(true);
-            OnWeldOptionClicked(k);
-        }
-    }
-    for (int k = FirstHiddenOption; k <= 12; ++k) {
-        table[k - 1]->setVisible(!checked);
-        Widget(QStringLiteral("Label25_%1").arg(k))->setVisible(checked);
-    }
-}
-
-// Positions 2 to 7 of switch 54 have no item for a 9: the list then shows
-// no item and the digit stays until a size is chosen.
-void XWelding_1::ShowEnclosureSize(QComboBox *list, int position)
-{
-    Store().UnpackSwitch(54);
-    const int d = Store().GetDigit(position);
-    list->setCurrentIndex(d < list->count() ? d : -1);
-}
-
-void XWelding_1::OnEnclosureSizeChosen(QComboBox *list, const QString &buttons, int firstPosition)
-{
-    const int index = list->currentIndex();
-    if (index < 0)
-        return;
-    const int type = std::max(SelectedOption(buttons), 0);
-    Store().UnpackSwitch(54);
-    Store().SetDigit(firstPosition + type, index);
-    Pack(54);
-}
-
-void XWelding_1::LayoutEnclosures(int switchNumber, const EnclosureGroup &g, bool prefixRule)
-{
-    SwitchStore &s = Store();
-    auto *list = Get<QComboBox>(QString::fromLatin1(g.list));
-    FillList(list, Definition().Control(QString::fromLatin1(g.list))->items);
-    s.UnpackSwitch(switchNumber);
-    const int e = s.GetDigit(g.e);
-    const bool prefix = s.GetDigit(g.p) == 1;
-    const bool doubleCircle = s.GetDigit(g.d) == 1;
-    Get<QCheckBox>(QString::fromLatin1(g.box))->setChecked(prefix);
-    int item = e;
-    if (prefixRule && e == NoNumbersItem)
-        item = NoNumbersItem;
-    else if (doubleCircle)
-        item = DoubleCircleItem;
-    else if (e == 9)
-        item = EllipseItem;
-    else if (prefixRule && prefix && e == 0)
-        item = CircleItem; // a local circle cannot carry a prefix
-    list->setCurrentIndex(item);
-}
-
-void XWelding_1::ReadEnclosures(int switchNumber, const EnclosureGroup &g)
-{
-    SwitchStore &s = Store();
-    const int item = Get<QComboBox>(QString::fromLatin1(g.list))->currentIndex();
-    s.UnpackSwitch(switchNumber);
-    s.SetDigit(g.p, Get<QCheckBox>(QString::fromLatin1(g.box))->isChecked() ? 1 : 0);
-    if (item >= 0) {
-        s.SetDigit(g.d, item == DoubleCircleItem ? 1 : 0);
-        s.SetDigit(g.e, item == DoubleCircleItem ? 6 : item == EllipseItem ? 9 : item);
-    }
-    Pack(switchNumber);
-}
-
-const XWelding_1::EnclosureGroup *XWelding_1::GroupOfList(const QString &name)
-{
-    static const EnclosureGroup groups[] = {
-        {"Combo_OS_78_POS1", "Check1", 1, 2, 7},       {"Combo_OS_78_POS3", "Check2", 3, 4, 8},
-        {"Combo_OS_78_POS5", "Check3", 5, 6, 9},       {"Opt_75_Combo_A", "Opt_75_Check_A", 1, 2, 7},
-        {"Opt_75_Combo_B", "Opt_75_Check_B", 3, 4, 8}, {"Opt_75_Combo_C", "Opt_75_Check_C", 5, 6, 9},
-    };
-    for (const EnclosureGroup &g : groups) {
-        if (name == QLatin1String(g.list))
-            return &g;
-    }
-    return nullptr;
-}
-
-void XWelding_1::LayoutWeldTable()
-{
-    SwitchStore &s = Store();
-    s.UnpackSwitch(54);
-    const int t = s.GetDigit(1);
-    auto *implied = Get<QCheckBox>(QStringLiteral("Opt_54_Check"));
-    implied->setChecked(t == ImpliedSiteWeldsCode);
-    OnImpliedSiteWeldsClicked(implied->isChecked());
-
-    s.UnpackSwitch(53);
-    const WeldChoice choice = ChooseWeldOption(s.GetDigit(1), s.GetDigit(4), t);
-    const QVector<QRadioButton *> table = Options(QStringLiteral("Opt_5354_Option"));
-    const QVector<QRadioButton *> heights = Options(QStringLiteral("Opt_53_Option_C"));
-    ClearOptions(table);
-    ClearOptions(heights);
-    for (QRadioButton *b : heights)
-        b->setEnabled(true);
-    if (choice.option > 0) {
-        table[choice.option - 1]->setChecked(true);
-        OnWeldOptionClicked(choice.option);
-        if (choice.height > 0)
-            heights[choice.height - 1]->setChecked(true);
-    }
-}
-
-void XWelding_1::ReadWeldTable()
-{
-    SwitchStore &s = Store();
-    const int k = SelectedOption(QStringLiteral("Opt_5354_Option")) + 1;
-    const WeldOption &row = WeldTable(k > 0 ? k : 1);
-    const int h = SelectedOption(QStringLiteral("Opt_53_Option_C")) + 1;
-    s.UnpackSwitch(53);
-    s.SetDigit(1, row.numbers ? h + row.heightOffset : 0);
-    s.SetDigit(4, row.position4);
-    Pack(53);
-    s.UnpackSwitch(54);
-    s.SetDigit(1, Get<QCheckBox>(QStringLiteral("Opt_54_Check"))->isChecked() ? ImpliedSiteWeldsCode : row.plottedCode);
-    Pack(54);
-}
-
-void XWelding_1::LayoutOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (const EnclosureGroup *g = GroupOfList(c.name)) {
-        LayoutEnclosures(c.switchNumber, *g, c.switchNumber == 75);
-    } else if (c.name == QLatin1String("Combo1")) {
-        s.UnpackSwitch(53);
-        const int p6 = s.GetDigit(6);
-        const int p7 = s.GetDigit(7);
-        Get<QComboBox>(c.name)->setCurrentIndex(p6 == 0 ? 0 : p6 == 1 ? (p7 == 0 ? 1 : 2) : (p7 == 0 ? 3 : 4));
-    } else if (c.name == QLatin1String("Opt_5354_Option")) {
-        LayoutWeldTable();
-    } else if (c.name == QLatin1String("Opt_53_Option_A")) {
-        // Position 3: the numbering sequence with or without the spool match,
-        // or 4 for no generated weld numbers.
-        s.UnpackSwitch(53);
-        const int d = s.GetDigit(3);
-        const QVector<QRadioButton *> from = Options(c.name);
-        auto *match = Get<QCheckBox>(QStringLiteral("opt_53_check"));
-        auto *suppress = Get<QCheckBox>(QStringLiteral("Opt_53_Pos3_Check"));
-        ClearOptions(from);
-        match->setChecked(false);
-        suppress->setChecked(d == 4);
-        if (d <= 3) {
-            from[d % 2]->setChecked(true);
-            match->setChecked(d >= 2);
-        }
-    } else if (c.name == QLatin1String("SSOptWeldTypeWeldNumbering")) {
-        Options(c.name)[0]->setChecked(true);
-        ShowEnclosureSize(Get<QComboBox>(QStringLiteral("Cmb_Opt54_Pos234")), 2);
-    } else if (c.name == QLatin1String("SSOptWeldType")) {
-        Options(c.name)[0]->setChecked(true);
-        ShowEnclosureSize(Get<QComboBox>(QStringLiteral("cmb_OPT54_Pos456")), 5);
-    } else if (c.name == QLatin1String("Opt_77_Option")) {
-        s.UnpackSwitch(77);
-        Options(c.name)[s.GetDigit(1) == 1 ? 0 : 1]->setChecked(true);
-    } else if (c.name == QLatin1String("Opt_77_Option_2")) {
-        s.UnpackSwitch(77);
-        Options(c.name)[s.GetDigit(4) == 2 ? 1 : 0]->setChecked(true);
-    }
-    // The prefix boxes go with their lists, the text heights and the implied
-    // site welds box with the table, the spool match and suppress boxes with
-    // the numbering sequence, and the size lists with their weld types.
-}
-
-void XWelding_1::ReadOwn(const ControlEntry &c)
-{
-    SwitchStore &s = Store();
-    if (const EnclosureGroup *g = GroupOfList(c.name)) {
-        ReadEnclosures(c.switchNumber, *g);
-    } else if (c.name == QLatin1String("Combo1")) {
-        const int item = Get<QComboBox>(c.name)->currentIndex();
-        if (item < 0)
-            return;
-        s.UnpackSwitch(53);
-        s.SetDigit(6, SupportSequenceDigits[item][0]);
-        s.SetDigit(7, SupportSequenceDigits[item][1]);
-        Pack(53);
-    } else if (c.name == QLatin1String("Opt_5354_Option")) {
-        ReadWeldTable();
-    } else if (c.name == QLatin1String("Opt_53_Option_A")) {
-        const bool eachPipeline = Options(c.name)[0]->isChecked();
-        const bool match = Get<QCheckBox>(QStringLiteral("opt_53_check"))->isChecked();
-        const bool eachDrawing = Options(c.name)[1]->isChecked();
-        int d = eachPipeline ? (match ? 2 : 0) : (eachDrawing && match) ? 3 : 1;
-        if (Get<QCheckBox>(QStringLiteral("Opt_53_Pos3_Check"))->isChecked())
-            d = 4;
-        s.UnpackSwitch(53);
-        s.SetDigit(3, d);
-        Pack(53);
-    } else if (c.name == QLatin1String("Opt_77_Option")) {
-        s.UnpackSwitch(77);
-        s.SetDigit(1, Options(c.name)[0]->isChecked() ? 1 : 0);
-        Pack(77);
-    } else if (c.name == QLatin1String("Opt_77_Option_2")) {
-        s.UnpackSwitch(77);
-        s.SetDigit(4, Options(c.name)[1]->isChecked() ? 2 : 1);
-        Pack(77);
-    }
-}
+} // namespace XWelding_1
 
 } // namespace swted

@@ -1,5 +1,6 @@
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
+#include "pages/PageState.h"
 #include "pages/PageTable.h"
 #include "pages/TipWindow.h"
 #include "pages/Twips.h"
@@ -7,13 +8,8 @@
 #include "shell/ScriptedPrompts.h"
 #include "tools/AboutWindow.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 using namespace swted;
@@ -30,11 +26,12 @@ class TestBindings : public QObject {
     {
         store.SetWholeValue(5, 9999);
         store.UnpackSwitch(5);
-        QLineEdit field(text);
+        ControlState field;
+        field.text = text;
         if (withDefault)
-            ReadTextToDigitsWithDefault(store, &field, 3, 2, defaultText);
+            ReadTextToDigitsWithDefault(store, field, 3, 2, defaultText);
         else
-            ReadTextToDigits(store, &field, 3, 2);
+            ReadTextToDigits(store, field, 3, 2);
         store.PackSwitch(5);
         return store.GetSwitchValue(5);
     }
@@ -85,83 +82,83 @@ private slots:
 
     void textDisplay()
     {
-        QLineEdit field;
+        ControlState field;
         store.SetWholeValue(2, 100000);
-        ShowDigitsInText(store, 2, &field, 3, 2, QStringLiteral("18"));
-        QCOMPARE(field.text(), QStringLiteral("18")); // the range holds 0
+        ShowDigitsInText(store, 2, field, 3, 2, QStringLiteral("18"));
+        QCOMPARE(field.text, QStringLiteral("18")); // the range holds 0
         store.SetWholeValue(2, 2500);
-        ShowDigitsInText(store, 2, &field, 3, 2, QStringLiteral("18"));
-        QCOMPARE(field.text(), QStringLiteral("25"));
+        ShowDigitsInText(store, 2, field, 3, 2, QStringLiteral("18"));
+        QCOMPARE(field.text, QStringLiteral("25"));
         store.SetWholeValue(2, 0);
-        ShowDigitsInText(store, 2, &field, 3, 2, QStringLiteral("0"));
-        QCOMPARE(field.text(), QStringLiteral("0"));
+        ShowDigitsInText(store, 2, field, 3, 2, QStringLiteral("0"));
+        QCOMPARE(field.text, QStringLiteral("0"));
         // The whole value, and its default text for 0.
         store.SetWholeValue(2, 123456789);
-        ShowDigitsInText(store, 2, &field, 1, 9, QStringLiteral("5"));
-        QCOMPARE(field.text(), QStringLiteral("123456789"));
+        ShowDigitsInText(store, 2, field, 1, 9, QStringLiteral("5"));
+        QCOMPARE(field.text, QStringLiteral("123456789"));
         store.SetWholeValue(2, 0);
-        ShowDigitsInText(store, 2, &field, 1, 9, QStringLiteral("5"));
-        QCOMPARE(field.text(), QStringLiteral("5"));
+        ShowDigitsInText(store, 2, field, 1, 9, QStringLiteral("5"));
+        QCOMPARE(field.text, QStringLiteral("5"));
         store.SetWholeValue(2, -7);
-        ShowDigitsInText(store, 2, &field, 1, 9, QStringLiteral("0"));
-        QCOMPARE(field.text(), QStringLiteral("-7"));
+        ShowDigitsInText(store, 2, field, 1, 9, QStringLiteral("0"));
+        QCOMPARE(field.text, QStringLiteral("-7"));
     }
 
     void checkBoxes()
     {
-        QCheckBox box;
+        ControlState box;
         store.SetWholeValue(3, 20);
         store.UnpackSwitch(3);
-        ShowDigitInCheck(store, &box, 2);
-        QVERIFY(!box.isChecked()); // a 2 shows clear
-        ReadCheckToDigit(store, &box, 2);
+        ShowDigitInCheck(store, box, 2);
+        QVERIFY(!box.checked); // a 2 shows clear
+        ReadCheckToDigit(store, box, 2);
         store.PackSwitch(3);
         QCOMPARE(store.GetSwitchValue(3), 0);
         store.SetWholeValue(3, 10);
         store.UnpackSwitch(3);
-        ShowDigitInCheck(store, &box, 2);
-        QVERIFY(box.isChecked());
+        ShowDigitInCheck(store, box, 2);
+        QVERIFY(box.checked);
     }
 
     void optionButtons()
     {
-        QRadioButton o[5];
-        QButtonGroup group;
-        for (auto &b : o)
-            group.addButton(&b);
+        ControlState o;
         store.SetWholeValue(4, 7);
         store.UnpackSwitch(4);
-        ShowDigitInOptions2(store, &o[0], &o[1], 1);
-        QVERIFY(o[1].isChecked());
-        ReadOptions2ToDigit(store, &o[0], 1);
+        ShowDigitInOptions2(store, o, 1);
+        QCOMPARE(o.index, 1);
+        ReadOptions2ToDigit(store, o, 1);
         QCOMPARE(store.GetDigit(1), int16_t(1));
 
         store.SetDigit(1, 7);
-        ShowDigitInOptions(store, {&o[0], &o[1], &o[2], &o[3]}, 1); // 7 selects the last of four
-        QVERIFY(o[3].isChecked());
-        ShowDigitInOptions3(store, &o[0], &o[1], &o[2], 1); // still 7
-        QVERIFY(o[2].isChecked());
-        ReadOptions3ToDigit(store, &o[0], &o[1], 1);
+        ShowDigitInOptions4(store, o, 1); // 7 selects the last of four
+        QCOMPARE(o.index, 3);
+        ShowDigitInOptions3(store, o, 1); // still 7
+        QCOMPARE(o.index, 2);
+        ReadOptions3ToDigit(store, o, 1);
         QCOMPARE(store.GetDigit(1), int16_t(2));
 
         store.SetDigit(1, 3);
-        ShowDigitInOptions(store, {&o[0], &o[1], &o[2], &o[3], &o[4]}, 1);
-        QVERIFY(o[3].isChecked());
-        ReadOptionsToDigit(store, {&o[0], &o[1], &o[2], &o[3]}, 1);
+        ShowDigitInOptions5(store, o, 1);
+        QCOMPARE(o.index, 3);
+        ReadOptions5ToDigit(store, o, 1);
         QCOMPARE(store.GetDigit(1), int16_t(3));
-        o[4].setChecked(true);
-        ReadOptionsToDigit(store, {&o[0], &o[1], &o[2], &o[3]}, 1);
+        o.index = 4;
+        ReadOptions5ToDigit(store, o, 1);
         QCOMPARE(store.GetDigit(1), int16_t(4));
+        o.index = -1; // none selected counts as the last
+        ReadOptions2ToDigit(store, o, 1);
+        QCOMPARE(store.GetDigit(1), int16_t(1));
     }
 
     void listRangeCheck()
     {
-        QComboBox list;
-        list.addItems({"a", "b", "c"});
+        ControlState list;
+        list.items = QStringList{"a", "b", "c"};
         store.SetWholeValue(6, 5);
         store.UnpackSwitch(6);
-        ShowDigitsInList(store, prompts, 6, &list, 1, 1, 2, 0);
-        QCOMPARE(list.currentIndex(), 0);
+        ShowDigitsInList(store, prompts, 6, list, 1, 1, 2, 0);
+        QCOMPARE(list.index, 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages[0].text,
                  QStringLiteral("The value of Option Switch 6, starting at position 1 was 5. This is outside the "
@@ -171,11 +168,11 @@ private slots:
         QCOMPARE(prompts.messages[0].icon, MessageIcon::None);
         QCOMPARE(store.GetSwitchValue(6), 5); // the store keeps the bad value until read back
 
-        list.addItem("d");
+        list.items << "d";
         store.SetWholeValue(6, 0);
         store.UnpackSwitch(6);
-        ShowDigitsInList(store, prompts, 6, &list, 1, 1, 3, 2);
-        QCOMPARE(list.currentIndex(), 2);
+        ShowDigitsInList(store, prompts, 6, list, 1, 1, 3, 2);
+        QCOMPARE(list.index, 2);
         QCOMPARE(prompts.messages.size(), 1);
     }
 

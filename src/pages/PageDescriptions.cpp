@@ -1,0 +1,28 @@
+#include "pages/PageDescriptions.h"
+
+#include "pages/XDimension_1.h"
+#include "pages/XPlot_1.h"
+#include "pages/XSystem_1.h"
+#include "pages/XWelding_1.h"
+
+namespace swted {
+
+const PageDescription *PageDescriptionOf(int index)
+{
+    switch (index) {
+    case 0:
+        return &XPlot_1::Description();
+    case 1:
+        return &XDimension_1::Description();
+    case 3:
+        return &XWelding_1::Description();
+    case 4:
+        return &XSystem_1::Description();
+    default:
+        return nullptr;
+    }
+}
+
+bool PageAvailable(int index) { return PageDescriptionOf(index) != nullptr; }
+
+} // namespace swted
