@@ -374,14 +374,18 @@ private slots:
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         const QByteArray before = ReadBytes(path);
         Start(path);
-        for (const char *caption : {"System", "Welding", "Dimensioning", "Plotted Iso", "Dimensioning"}) {
+        // Every page, in the strip's order, then back to the first and on.
+        QVector<int> tour = AvailablePagesInStripOrder();
+        tour << tour.first() << tour.last();
+        tour.removeFirst();
+        for (int index : tour) {
             QTabBar *tabs = window->ActivePage()->TabStrip();
             for (int i = 0; i < tabs->count(); ++i) {
-                if (tabs->tabText(i) == QLatin1String(caption))
+                if (PageIndexOfCaption(tabs->tabText(i)) == index && i != tabs->currentIndex())
                     tabs->setCurrentIndex(i);
             }
             PageWindow *page = window->ActivePage();
-            QCOMPARE(page->TabStrip()->tabText(page->TabStrip()->currentIndex()), QString::fromLatin1(caption));
+            QCOMPARE(page->Definition().index, index);
             for (int k = 1; k <= page->Definition().subPages; ++k)
                 page->ShowSubPage(k);
         }
