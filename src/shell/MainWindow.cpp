@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QKeyEvent>
+#include <QToolBar>
 #include <QTimer>
 
 namespace swted {
@@ -182,9 +183,17 @@ void MainWindow::BuildSearch()
     searchField->setObjectName(QStringLiteral("txtSearchSettings"));
     searchField->setPlaceholderText(QStringLiteral("Search settings (Ctrl+F)"));
     searchField->setClearButtonEnabled(true);
-    searchField->setMinimumWidth(searchField->fontMetrics().averageCharWidth() * 28);
+    searchField->setFixedWidth(searchField->fontMetrics().averageCharWidth() * 26);
     searchField->setAccessibleName(QStringLiteral("Search settings"));
-    menuBar()->setCornerWidget(searchField, Qt::TopRightCorner);
+    searchBar = addToolBar(QStringLiteral("Search"));
+    searchBar->setObjectName(QStringLiteral("tbrSearch"));
+    searchBar->setMovable(false);
+    searchBar->setFloatable(false);
+    searchBar->toggleViewAction()->setVisible(false);
+    auto *spring = new QWidget(searchBar);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    searchBar->addWidget(spring);
+    searchBar->addWidget(searchField);
     auto *focus = new QAction(this);
     focus->setShortcut(QKeySequence::Find);
     connect(focus, &QAction::triggered, this, [this] {
@@ -214,7 +223,9 @@ void MainWindow::ShowSearchResults(const QString &query)
     const QVector<SettingHit> hits = editor.file.FileLoaded ? SearchSettings(query) : QVector<SettingHit>();
     for (const SettingHit &hit : hits) {
         const QString where = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ")
-            + (hit.panel.isEmpty() ? QString() : hit.panel + QStringLiteral(" \u203A ")) + hit.caption;
+            + (hit.panel.isEmpty() ? QString() : hit.panel + QStringLiteral(" \u203A "))
+            + (hit.frame.isEmpty() || hit.frame == hit.caption ? QString() : hit.frame + QStringLiteral(" \u203A "))
+            + hit.caption;
         auto *item = new QListWidgetItem(where + QStringLiteral("   (") + QString::number(hit.switchNumber) + QLatin1Char(')'));
         item->setData(Qt::UserRole, hit.page);
         item->setData(Qt::UserRole + 1, hit.subPage);
@@ -298,7 +309,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // what the menus need.
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
     const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
-        + statusBar()->sizeHint().height();
+        + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
     resize(qMax(w, minimumSizeHint().width()), h);
     if (centre) {
         if (const QScreen *s = screen()) {

@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class QToolBar;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -107,6 +108,7 @@ public:
     QLabel *unsavedLabel = nullptr;
     QLabel *restrictedLabel = nullptr;
     QLineEdit *searchField = nullptr;
+    QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;
     QAction *munFilOpen = nullptr;
     QAction *mnuFilClose = nullptr;
