@@ -69,6 +69,23 @@ bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b)
     return RangeOf(a, c.start, c.width) != RangeOf(b, c.start, c.width);
 }
 
+int32_t WithPositionsOf(const ControlEntry &c, int32_t target, int32_t source)
+{
+    if (c.width >= 9 || c.whole || c.bind == Bind::Own || target < 0 || source < 0)
+        return source;
+    SwitchStore s;
+    s.SetWholeValue(1, source);
+    s.UnpackSwitch(1);
+    int16_t digits[PositionCount + 1] = {};
+    for (int p = 1; p <= PositionCount; ++p)
+        digits[p] = s.GetDigit(p);
+    s.SetWholeValue(1, target);
+    s.UnpackSwitch(1);
+    for (int p = c.start; p < c.start + c.width && p <= PositionCount; ++p)
+        s.SetDigit(p, digits[p]);
+    return s.PackSwitch(1) ? s.GetSwitchValue(1) : target;
+}
+
 void EditHistory::Record(const SwitchValueSet &before, const SwitchValueSet &after)
 {
     if (before == after)

@@ -27,6 +27,10 @@ SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &stat
 // switch.
 bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b);
 
+// The value of a control's switch with the positions the control edits
+// taken from another value (all of them for a whole-value control).
+int32_t WithPositionsOf(const ControlEntry &c, int32_t target, int32_t source);
+
 // Undo and redo over whole sets of switch values: each step is what one
 // user action did to the store, with every interlock it set off.
 class EditHistory {

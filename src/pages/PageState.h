@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <map>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +28,9 @@ struct ControlState {
 
 // The state of a whole page, by control name. Besides the controls of the
 // page's description it holds whatever else the page's rules show or hide:
-// single option buttons (name_k), unit labels, help labels.
+// single option buttons (name_k), unit labels, help labels. A reference to
+// one control's state stays valid while others are added, so a rule may hold
+// several at once.
 class PageState {
 public:
     // The state of a control, created (as a fresh control) on first use.
@@ -36,17 +38,17 @@ public:
     // nullptr when the page has never shown that name.
     const ControlState *Find(const QString &name) const
     {
-        auto it = controls.constFind(name);
-        return it == controls.cend() ? nullptr : &it.value();
+        auto it = controls.find(name);
+        return it == controls.end() ? nullptr : &it->second;
     }
-    const QHash<QString, ControlState> &All() const { return controls; }
+    const std::map<QString, ControlState> &All() const { return controls; }
     void Clear() { controls.clear(); }
 
     bool operator==(const PageState &o) const { return controls == o.controls; }
     bool operator!=(const PageState &o) const { return !(*this == o); }
 
 private:
-    QHash<QString, ControlState> controls;
+    std::map<QString, ControlState> controls;
 };
 
 } // namespace swted

@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -467,6 +468,22 @@ void PageWindow::ShowSubPage(int k)
         frames->setCurrentWidget(framesByNumber[k]);
 }
 
+void PageWindow::ResetControl(const QString &name, bool toDefault)
+{
+    const ControlEntry *c = definition.Control(name);
+    if (!c || c->switchNumber <= 0)
+        return;
+    const int n = c->switchNumber;
+    const SwitchValueSet before = ValuesShown();
+    SwitchValueSet after = before;
+    const int32_t source = toDefault ? SwitchStore::DefaultValue(n) : editor.store.GetSavedValue(n);
+    after[n] = WithPositionsOf(*c, before[n], source);
+    RestoreValues(editor.store, after);
+    LayoutForm();
+    if (lastValues != before)
+        emit Edited(before, lastValues);
+}
+
 void PageWindow::FocusControl(const QString &name)
 {
     QWidget *w = widgets.value(name);
@@ -654,10 +671,7 @@ void PageWindow::ShowOptions(const QString &name, const ControlState &cs)
 void PageWindow::ShowState()
 {
     showing = true;
-    const QHash<QString, ControlState> &all = state.All();
-    for (auto it = all.cbegin(); it != all.cend(); ++it) {
-        const QString &name = it.key();
-        const ControlState &cs = it.value();
+    for (const auto &[name, cs] : state.All()) {
         if (optionGroups.contains(name)) {
             ShowOptions(name, cs);
             continue;
@@ -850,6 +864,15 @@ void PageWindow::DescribeControls()
             else if (!w->toolTip().contains(edits))
                 w->setToolTip(w->toolTip() + QLatin1Char('\n') + edits);
             w->setAccessibleDescription(edits);
+            // Its context menu puts it back to the file's value or the default.
+            w->setContextMenuPolicy(Qt::CustomContextMenu);
+            const QString name = c.name;
+            connect(w, &QWidget::customContextMenuRequested, this, [this, w, name](const QPoint &at) {
+                QMenu menu(w);
+                menu.addAction(QStringLiteral("Reset to Value in File"), this, [this, name] { ResetControl(name, false); });
+                menu.addAction(QStringLiteral("Reset to Default"), this, [this, name] { ResetControl(name, true); });
+                menu.exec(w->mapToGlobal(at));
+            });
             if (auto *list = qobject_cast<QComboBox *>(w)) {
                 // A turn of the mouse wheel over a list that has no focus
                 // scrolls the page and leaves the list alone.

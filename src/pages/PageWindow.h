@@ -79,6 +79,9 @@ public:
     const PageDescription &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
     void ShowSubPage(int k);
+    // Puts the positions a control edits back to the file's value or to
+    // the switch's default; one step of undo.
+    void ResetControl(const QString &name, bool toDefault);
     // Gives a control the focus (the first enabled button of a group) and
     // highlights it for a moment.
     void FocusControl(const QString &name);

@@ -89,6 +89,15 @@ private slots:
         QVERIFY(PositionsDiffer(whole, 1, 11));
     }
 
+    void positionsTakenFromAnotherValue()
+    {
+        const ControlEntry &range = *StateHarness(1).page.Control("Opt_41_Text"); // positions 6-7
+        QCOMPARE(WithPositionsOf(range, 123456789, 0), 120056789);
+        QCOMPARE(WithPositionsOf(range, 5, 2400000), 2400005);
+        const ControlEntry &whole = *StateHarness(0).page.Control("Opt_3_Check");
+        QCOMPARE(WithPositionsOf(whole, 11, 0), 0);
+    }
+
     void undoAndRedo()
     {
         SwitchValueSet a{}, b{}, c{};

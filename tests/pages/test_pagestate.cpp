@@ -37,6 +37,19 @@ class TestPageState : public QObject {
 private slots:
     void noApplicationObject() { QVERIFY(!QCoreApplication::instance()); }
 
+    // Rules hold the states of several controls at once while others are
+    // added: a reference must survive any number of new controls.
+    void stateReferencesStayValid()
+    {
+        PageState state;
+        ControlState &first = state[QStringLiteral("first")];
+        for (int i = 0; i < 1000; ++i)
+            state[QStringLiteral("c%1").arg(i)].index = i;
+        first.text = QStringLiteral("kept");
+        QCOMPARE(state.Find(QStringLiteral("first"))->text, QStringLiteral("kept"));
+        QCOMPARE(state.Find(QStringLiteral("c999"))->index, 999);
+    }
+
     void plotDefaults()
     {
         StateHarness h(Plot);

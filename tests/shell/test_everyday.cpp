@@ -197,6 +197,16 @@ private slots:
         window->UndoCommand();
         QVERIFY(window->ActivePage()->ValuesShown() == edited);
 
+        // Reset to the file's value, then to the default: one step each.
+        window->ActivePage()->ResetControl(QStringLiteral("Opt_14_Combo"), false);
+        QCOMPARE(List("Opt_14_Combo")->currentIndex(), before);
+        QVERIFY(!Marked("Opt_14_Combo"));
+        window->ActivePage()->ResetControl(QStringLiteral("Opt_14_Combo"), true);
+        QCOMPARE(List("Opt_14_Combo")->currentIndex(), 2); // the default 0 shows A2
+        window->UndoCommand();
+        QCOMPARE(List("Opt_14_Combo")->currentIndex(), before);
+        QCOMPARE(List("Opt_14_Combo")->contextMenuPolicy(), Qt::CustomContextMenu);
+
         // Saved: nothing is marked any more.
         window->SaveCommand();
         QVERIFY(!Marked("Opt_14_Combo"));
