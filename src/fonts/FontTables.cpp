@@ -1,5 +1,7 @@
 #include "fonts/FontTables.h"
 
+#include "fonts/FontNumber.h"
+
 #include <algorithm>
 
 namespace swted {
@@ -21,6 +23,17 @@ int FindDescriptionEntry(const FontTables &tables, const QString &text)
             return i;
     }
     return -1;
+}
+
+ChosenFont ChosenFontOf(const FontTables &tables, const QString &listText)
+{
+    if (listText.compare(FontNotSetItem, Qt::CaseInsensitive) == 0)
+        return {ChosenFont::Kind::NotSet, 0};
+    const int i = FindDescriptionEntry(tables, listText);
+    if (i < 0)
+        return {};
+    const int number = tables.FontNumbers[i];
+    return {FontNumberFits(number) ? ChosenFont::Kind::Font : ChosenFont::Kind::TooLarge, number};
 }
 
 QStringList FontListItems(const FontTables &tables)

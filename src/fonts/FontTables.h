@@ -40,6 +40,19 @@ int FindFontEntry(const FontTables &tables, int fontNumber);
 // The first entry whose description equals the text, ignoring case, or -1.
 int FindDescriptionEntry(const FontTables &tables, const QString &text);
 
+// What a font list shows, as the number to store in the switch.
+struct ChosenFont {
+    enum class Kind {
+        NotSet,   // "Font Not Set" (any case): store 0
+        Font,     // a listed font that fits: store `number`
+        TooLarge, // a listed font above 999: it cannot be stored
+        Unknown,  // no entry has this text: nothing is stored
+    };
+    Kind kind = Kind::Unknown;
+    int number = 0;
+};
+ChosenFont ChosenFontOf(const FontTables &tables, const QString &listText);
+
 // The entries of a font list after a load: "Font Not Set" and every
 // description upper-cased, in the list's order (alphabetical ignoring case;
 // equal texts keep their order in the file).

@@ -16,6 +16,12 @@ UserFontFiles Fatal(const Message &message, const QString &writtenPath = QString
     r.message = message;
     return r;
 }
+// The fonts of an earlier options file are not this one's.
+void ForgetFonts(FontTables &tables)
+{
+    tables.FontNumbers.clear();
+    tables.FontDescriptions.clear();
+}
 } // namespace
 
 UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, const QString &optionsFolder,
@@ -36,6 +42,7 @@ UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, co
         if (error.number != 0)
             return Fatal(msg::FontPathReadError(error));
     } else if (type == QLatin1String("HDR") || type == QLatin1String("DEF")) {
+        ForgetFonts(tables);
         return UserFontFiles{};
     } else if (type == QLatin1String("IDF")) {
         bool notFound = false;
@@ -58,6 +65,7 @@ UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, co
     UserFontFiles r;
     r.writtenPath = path;
     if (!tables.UserFontPathSet) {
+        ForgetFonts(tables);
         r.outcome = UserFontFiles::Outcome::FontsAbsent;
         return r;
     }

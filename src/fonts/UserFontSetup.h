@@ -35,7 +35,9 @@ struct UserFontFiles {
 // tables. The options file's type is the last three characters of its path:
 // OPL and OPS name the file in Karven.fls in their folder, OPT in their first
 // "-152 " line, IDF in their "-152 " record; HDR and DEF have none. Sets
-// UserFontPathSet when a path was found (and clears it first).
+// UserFontPathSet when a path was found (and clears it first). When no font
+// information file is read for this options file the tables are emptied, so
+// fonts read for another options file are never offered or matched.
 UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, const QString &optionsFolder,
                                  FontTables &tables, const QString &executableName = ExecutableName());
 

@@ -48,6 +48,23 @@ private:
     QTemporaryDir dir;
 };
 
+// A file that exists but cannot be read, even by a user that permissions do
+// not stop; empty when none can be made.
+QString Unreadable(const Folder &f, const QString &name)
+{
+    const QString p = f.path(name);
+    QDir().mkpath(QFileInfo(p).absolutePath());
+    if (QFileInfo(QStringLiteral("/proc/self/mem")).isFile()) {
+        // Reading it from its start fails.
+        QFile::link(QStringLiteral("/proc/self/mem"), p);
+        return p;
+    }
+    f.write(name, "x");
+    QFile::setPermissions(p, QFileDevice::WriteOwner);
+    QFile probe(p);
+    return probe.open(QIODevice::ReadOnly) ? QString() : p;
+}
+
 } // namespace
 
 class TestFonts : public QObject {
@@ -174,6 +191,18 @@ private slots:
         QCOMPARE(FindDescriptionEntry(tables, QStringLiteral(" ARIAL NARROW")), 0);
         QCOMPARE(FindDescriptionEntry(tables, QString::fromLatin1(" CAF\xc9 SCRIPT")), 2);
         QCOMPARE(FindDescriptionEntry(tables, QStringLiteral("Arial Narrow")), -1);
+
+        // What the list shows, as the number to store.
+        using Kind = ChosenFont::Kind;
+        auto chosen = [&](const QString &text) {
+            const ChosenFont c = ChosenFontOf(tables, text);
+            return qMakePair(int(c.kind), c.number);
+        };
+        QCOMPARE(chosen("FONT NOT SET"), qMakePair(int(Kind::NotSet), 0));
+        QCOMPARE(chosen("  HELVETICA BOLD"), qMakePair(int(Kind::Font), 12));
+        QCOMPARE(chosen(" SECOND TWELVE"), qMakePair(int(Kind::Font), 12));
+        QCOMPARE(chosen(" WIDE GOTHIC"), qMakePair(int(Kind::TooLarge), 1000));
+        QCOMPARE(chosen("User Fonts Absent"), qMakePair(int(Kind::Unknown), 0));
     }
 
     void lineEndsReadAlike_data()
@@ -392,14 +421,15 @@ private slots:
                                     << "opt/fonts/user.fif" << QVector<int16_t>{7};
         QTest::newRow("IDF record") << "idf/JOB.IDF" << int(Outcome::Loaded) << true << "C:\\FONTS\\USER.FIF"
                                     << "idf/Fonts/User.Fif" << QVector<int16_t>{3};
+        // Without a file of their own the fonts read for another options
+        // file are gone.
         QTest::newRow("OPS without Karven.fls") << "USER.FIF.OPS" << int(Outcome::FontsAbsent) << false << ""
-                                                << "" << QVector<int16_t>{99};
-        QTest::newRow("HDR") << "USER.FIF.HDR" << int(Outcome::Untouched) << false << "" << ""
-                             << QVector<int16_t>{99};
+                                                << "" << QVector<int16_t>{};
+        QTest::newRow("HDR") << "USER.FIF.HDR" << int(Outcome::Untouched) << false << "" << "" << QVector<int16_t>{};
         QTest::newRow("DEF, lower case") << "USER.FIF.def" << int(Outcome::Untouched) << false << "" << ""
-                                         << QVector<int16_t>{99};
+                                         << QVector<int16_t>{};
         QTest::newRow("other type") << "USER.FIF.XYZ" << int(Outcome::FontsAbsent) << false << "" << ""
-                                    << QVector<int16_t>{99};
+                                    << QVector<int16_t>{};
     }
     void setUpByFileType()
     {
@@ -415,6 +445,7 @@ private slots:
             path = f.copy(Data + "USER.FIF", options);
         FontTables tables;
         tables.FontNumbers = {99};
+        tables.FontDescriptions = QStringList{" Earlier"};
         tables.UserFontPathSet = !pathSet;
         const UserFontFiles r = SetUpUserFontFiles(FontGroup::IsoStyle, path, DirectoryOf(path), tables);
         QCOMPARE(int(r.outcome), outcome);
@@ -423,6 +454,7 @@ private slots:
         QCOMPARE(r.writtenPath, written);
         QCOMPARE(r.resolvedPath, found.isEmpty() ? QString() : QDir::cleanPath(Data + found));
         QCOMPARE(tables.FontNumbers, numbers);
+        QCOMPARE(tables.FontDescriptions.size(), numbers.size());
     }
 
     // Fonts absent: a commented record, no record, a first keyword line that
@@ -482,16 +514,25 @@ private slots:
                                              " Line 3 (KARVEN-FONT Gothic): the font line has no font number."},
                                             exe)));
 
-        // Unreadable files: only where permissions are enforced.
-        const QString locked = f.write("G.IDF", "-152 /X.FIF\r\n");
-        QFile::setPermissions(locked, QFileDevice::WriteOwner);
-        if (QFile(locked).open(QIODevice::ReadOnly))
-            QSKIP("permissions are not enforced for this user");
-        QVERIFY(stop(FontGroup::IsoStyle, locked).text.startsWith("Error "));
-        QCOMPARE(stop(FontGroup::IsoStyle, locked).title, OptionsEditorTitle);
-        const QString lockedOpt = f.write("H.OPT", "-152 /X.FIF\r\n");
-        QFile::setPermissions(lockedOpt, QFileDevice::WriteOwner);
-        QCOMPARE(stop(FontGroup::IsoStyle, lockedOpt).title, exe);
+        // Files that exist but cannot be read: the list file and an IDF stop
+        // with the look-up's message, an OPT with the set-up's.
+        const QString list = Unreadable(f, "sub/KARVEN.FLS");
+        if (list.isEmpty())
+            QSKIP("no way to make an unreadable file here");
+        Message m = stop(FontGroup::IsoStyle, f.write("sub/J.OPL", ""));
+        QVERIFY2(m.text.startsWith("Error ") && m.text.endsWith("Terminating application."), qPrintable(m.text));
+        QCOMPARE(m.title, OptionsEditorTitle);
+        QCOMPARE(m.icon, MessageIcon::Stop);
+        m = stop(FontGroup::IsoStyle, Unreadable(f, "K.IDF"));
+        QVERIFY2(m.text.startsWith("Error ") && m.text.contains(" Error number  \r\n"), qPrintable(m.text));
+        m = stop(FontGroup::IsoStyle, Unreadable(f, "L.OPT"));
+        QVERIFY2(m.text.contains(" Error number "), qPrintable(m.text));
+        QCOMPARE(m.title, exe);
+        // The font information file itself: the read failure message.
+        Unreadable(f, "M.FIF");
+        m = stop(FontGroup::MaterialList, f.write("N.OPT", "-152 /M.FIF\r\n"));
+        QVERIFY2(m.text.startsWith("Error reading font file. ") && m.text.endsWith("\r\nTerminating application"),
+                 qPrintable(m.text));
     }
 
     void choiceAtSetUp()
@@ -507,6 +548,17 @@ private slots:
         c = ChooseFontAtSetUp(tables, 123, "C:\\FONTS\\USER.FIF");
         QCOMPARE(c.kind, FontChoiceAtSetUp::Kind::FontNotInFile);
         QCOMPARE(c.message->text, msg::FontNumberNotInFile(123, "C:\\FONTS\\USER.FIF").text);
+
+        // A font information file without fonts is read like any other:
+        // the switch's font is not in it, and editing goes on.
+        Folder f;
+        f.copy(Data + "NOFONTS.FIF", "NOFONTS.FIF");
+        const QString opt = f.write("JOB.OPT", "-152 /NOFONTS.FIF\r\n");
+        const UserFontFiles r = SetUpUserFontFiles(FontGroup::IsoStyle, opt, f.root(), tables);
+        QCOMPARE(int(r.outcome), int(Outcome::Loaded));
+        QCOMPARE(tables.Count(), 0);
+        QCOMPARE(ChooseFontAtSetUp(tables, 0, r.writtenPath).kind, FontChoiceAtSetUp::Kind::FontNotSet);
+        QCOMPARE(ChooseFontAtSetUp(tables, 5, r.writtenPath).kind, FontChoiceAtSetUp::Kind::FontNotInFile);
     }
 
     void messageTexts_data()
