@@ -9,8 +9,10 @@ namespace swted {
 // A failure while reading a font information, font list or options file:
 // a number and a description for the message that reports it.
 struct FontFileError {
-    int number = 0;
+    int number = 0; // 0: nothing failed
     QString description;
+
+    bool Failed() const { return number != 0; }
 };
 
 // Numbers of the failures found in the content of a font information file.

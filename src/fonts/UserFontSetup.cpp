@@ -37,9 +37,8 @@ UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, co
     FontFileError error;
     if (type == QLatin1String("OPL") || type == QLatin1String("OPS")) {
         bool fileMissing = false;
-        error.number = 0;
         path = FindFontPathInFls(optionsFolder, fileMissing, tables.UserFontPathSet, &error);
-        if (error.number != 0)
+        if (error.Failed())
             return Fatal(msg::FontPathReadError(error));
     } else if (type == QLatin1String("HDR") || type == QLatin1String("DEF")) {
         ForgetFonts(tables);
@@ -47,11 +46,11 @@ UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, co
     } else if (type == QLatin1String("IDF")) {
         bool notFound = false;
         path = FindFontPathInIdf(optionsPath, notFound, tables.UserFontPathSet, &error);
-        if (error.number != 0)
+        if (error.Failed())
             return Fatal(msg::FontPathReadError(error));
     } else if (type == QLatin1String("OPT")) {
         const OptFontRecord record = FindFontRecordInOpt(optionsPath, &error);
-        if (error.number != 0)
+        if (error.Failed())
             return Fatal(msg::FontSetUpError(error, executableName));
         if (record.recordFound && !record.comment) {
             path = record.path;
