@@ -8,7 +8,7 @@
 namespace swted {
 
 enum class MessageButtons { Ok, YesNoCancel };
-enum class MessageIcon { None, Exclamation, Stop };
+enum class MessageIcon { None, Exclamation, Stop, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct Message {

@@ -22,6 +22,8 @@ Answer QtPrompts::ShowMessage(const Message &message)
         icon = QMessageBox::Warning;
     else if (message.icon == MessageIcon::Stop)
         icon = QMessageBox::Critical;
+    else if (message.icon == MessageIcon::Information)
+        icon = QMessageBox::Information;
     const QMessageBox::StandardButtons buttons = message.buttons == MessageButtons::YesNoCancel
         ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
         : QMessageBox::StandardButtons(QMessageBox::Ok);
