@@ -122,6 +122,11 @@ void PageWindow::Build()
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
     TrackWidgets();
+    {
+        PageContext ctx = Context();
+        CreateForm(ctx);
+        ShowState();
+    }
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the
     // window takes the size of its contents.

@@ -315,7 +315,7 @@ private slots:
         PageWindow *page = window->ActivePage();
         QTabBar *tabs = page->TabStrip();
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Plotted Iso"));
-        tabs->setCurrentIndex(7); // "Specials" has no page yet: back to this one
+        tabs->setCurrentIndex(5); // "Iso Style" has no page yet: back to this one
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(window->ActivePage(), page);
 
@@ -369,7 +369,7 @@ private slots:
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         const QByteArray before = ReadBytes(path);
         Start(path);
-        for (const char *caption : {"System", "Welding", "Dimensioning", "Plotted Iso", "Dimensioning"}) {
+        for (const char *caption : {"System", "Welding", "Dimensioning", "Specials", "Plotted Iso", "Specials", "Dimensioning"}) {
             QTabBar *tabs = window->ActivePage()->TabStrip();
             for (int i = 0; i < tabs->count(); ++i) {
                 if (tabs->tabText(i) == QLatin1String(caption))
