@@ -4,6 +4,7 @@
 #include "pages/PageTable.h"
 #include "pages/PageWindow.h"
 #include "pages/TipWindow.h"
+#include "pages/XSpecial_1View.h"
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
     const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                   : QCoreApplication::applicationDirPath() + QStringLiteral("/../examples/PLANT.OPT");
+    // The TORVA buttons of the specials page are there only when asked for.
+    qputenv("TORVA_SWITCHES", "ON");
     ScriptedPrompts prompts;
     prompts.defaultAnswer = Answer::No;
     Editor editor(prompts);
@@ -67,6 +70,16 @@ int main(int argc, char *argv[])
             for (int k = 1; k <= page->Definition().subPages; ++k) {
                 page->ShowSubPage(k);
                 Save(&window, QStringLiteral("%1/%2-%3.png").arg(out, Slug(QString::fromLatin1(entry.caption))).arg(k));
+            }
+            if (auto *specials = qobject_cast<XSpecial_1View *>(page)) {
+                // The TORVA window, shot while it is open and closed again.
+                QTimer::singleShot(0, specials, [&out] {
+                    if (QWidget *torva = QApplication::activeModalWidget()) {
+                        Save(torva, out + QStringLiteral("/torva.png"));
+                        torva->close();
+                    }
+                });
+                specials->ShowTorvaWindow();
             }
             for (const TipEntry &tip : page->Definition().tips) {
                 window.ShowSwitchTip(tip.switchText, tip.text, tip.height, tip.width);

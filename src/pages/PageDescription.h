@@ -241,6 +241,9 @@ struct PageDescription {
     // Runs after the controls are laid out: interlocks that depend on what
     // is shown (may be null).
     PageRule afterLayout = nullptr;
+    // Runs once when the page window is created, before its first layout:
+    // what the page sets up for its whole life (may be null).
+    PageRule created = nullptr;
 
     const ControlEntry *Control(const QString &name) const;
     // The object name of button i of an option group.

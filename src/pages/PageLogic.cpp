@@ -171,6 +171,12 @@ void ApplyRestrictions(PageContext &ctx)
 
 } // namespace
 
+void CreateForm(PageContext &ctx)
+{
+    if (ctx.page.created)
+        ctx.page.created(ctx, ctx.page.controls.first());
+}
+
 void LayoutForm(PageContext &ctx)
 {
     for (const ControlEntry &c : ctx.page.controls)

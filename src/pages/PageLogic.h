@@ -28,6 +28,8 @@ struct PageContext {
     int Digit(int switchNumber, int position);
 };
 
+// The page's creation steps, run once before its first layout.
+void CreateForm(PageContext &ctx);
 // Store to page state: every entry of the description in order (plain
 // bindings by the generic walk, the others by their rules), then the page's
 // interlocks and the restrictions of the run type. Messages go through the

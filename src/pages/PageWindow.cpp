@@ -131,6 +131,11 @@ void PageWindow::Build()
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
     TrackWidgets();
+    {
+        PageContext ctx = Context();
+        CreateForm(ctx);
+        ShowState();
+    }
     DescribeControls();
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the

@@ -1,6 +1,7 @@
 #include "pages/Pages.h"
 
 #include "pages/PageWindow.h"
+#include "pages/XSpecial_1View.h"
 #include "pages/XWelding_1View.h"
 
 namespace swted {
@@ -10,8 +11,15 @@ PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
     const PageDescription *description = PageDescriptionOf(index);
     if (!description)
         return nullptr;
-    // Only the welding page builds widgets of its own (the weld table).
-    PageWindow *page = index == 3 ? new XWelding_1View(editor, host) : new PageWindow(editor, host, *description);
+    // The welding page builds widgets of its own (the weld table), the
+    // specials page its TORVA buttons.
+    PageWindow *page = nullptr;
+    if (index == 3)
+        page = new XWelding_1View(editor, host);
+    else if (index == 7)
+        page = new XSpecial_1View(editor, host);
+    else
+        page = new PageWindow(editor, host, *description);
     page->Build();
     return page;
 }

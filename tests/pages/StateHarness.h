@@ -18,9 +18,12 @@ struct StateHarness {
     const PageDescription &page;
     bool restricted = false;
 
+    // Runs the page's creation steps, as a page window does when it is made.
     explicit StateHarness(int index, bool restricted = false)
         : page(*PageDescriptionOf(index)), restricted(restricted)
     {
+        PageContext ctx = Context();
+        CreateForm(ctx);
     }
 
     PageContext Context() { return PageContext{page, state, store, prompts, restricted}; }

@@ -320,7 +320,7 @@ private slots:
         PageWindow *page = window->ActivePage();
         QTabBar *tabs = page->TabStrip();
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Plotted Iso"));
-        tabs->setCurrentIndex(7); // "Specials" has no page yet: back to this one
+        tabs->setCurrentIndex(5); // "Iso Style" has no page yet: back to this one
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(window->ActivePage(), page);
 
@@ -400,6 +400,41 @@ private slots:
         window->SaveCommand();
         QCOMPARE(ReadBytes(path), before);
         QVERIFY(prompts->messages.isEmpty());
+    }
+
+    // The specials page reached through the tab strip: what it cannot show
+    // as stored is saved as it showed it.
+    void specialsPageThroughTheTabStrip()
+    {
+        Start(job);
+        const QVector<QPair<int, int32_t>> stored = {{52, 4321}, {58, 12}, {82, 32}, {109, 900000007}, {110, 75}, {113, 5}};
+        for (const auto &[n, v] : stored)
+            editor->store.SetWholeValue(n, v);
+        auto click = [&](const char *caption) {
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (tabs->tabText(i) == QLatin1String(caption))
+                    tabs->setCurrentIndex(i);
+            }
+        };
+        click("Specials");
+        PageWindow *specials = window->ActivePage();
+        QCOMPARE(specials->objectName(), QStringLiteral("XSpecial_1"));
+        QCOMPARE(prompts->texts(), QStringList{"The value of Option Switch 109, starting at position 1 was 7. This is "
+                                               "outside the allowable range of 0 to 4. The value will therefore be set "
+                                               "to the default value of 0."});
+        click("Iso Style"); // no page yet: the strip goes back to this one
+        QCOMPARE(window->ActivePage(), specials);
+        QCOMPARE(specials->TabStrip()->tabText(specials->TabStrip()->currentIndex()), QStringLiteral("Specials"));
+        click("Plotted Iso");
+        QVERIFY(!window->PageOpen(7));
+        window->SaveCommand();
+        const QVector<QPair<int, int32_t>> saved = {{52, 4111}, {58, 10}, {82, 2}, {109, 900000000}, {110, 60}, {113, 5}};
+        for (const auto &[n, v] : saved) {
+            QCOMPARE(editor->store.GetSwitchValue(n), v);
+            QCOMPARE(editor->store.GetSavedValue(n), v);
+        }
+        QCOMPARE(prompts->messages.size(), 1);
     }
 
     // swted-cli lint and normalize say and store exactly what the editor
