@@ -153,11 +153,11 @@ PageDescription MakeDescription()
         OptionsControl("Opt_39_Option_A", 39, 1,
                        {"Use Numeric Se&quence for Identifiers", "Suppress &Identifiers ",
                         "&Use Alphabetic Sequence for Identifiers"})
-            .In(Spools, 2).Label("39"),
+            .In(Spools, 2).Framed("~identifiers").Label("39"),
         OptionsControl("Opt_39_Option_B", 39, 2,
                        {"Spool Identifier sequence to continue &on each new DRG",
                         "Spool Identifiers to re-commence at &1 on each new DRG"})
-            .In(Spools, 2),
+            .In(Spools, 2).Framed("~sequence"),
         ListControl("Opt_39_Combo", 39, 3, 1, LastPlainItem, 0, "&Box Enclosure Shape",
                     {"Square Brackets", "Diamond Ended Box", "Round Ended Box", "Triangular Shaped Enclosure",
                      "Diamond Shaped Enclosure", "Square Ended Box", "Circle", "No Enclosure", "Double Circle", "Ellipse"})
@@ -181,7 +181,7 @@ PageDescription MakeDescription()
         OptionsControl("Opt_60_Option", 60, 1,
                        {"Do not plot Ta&gs / Names", "Plot Tags / Names in bo&xes", "Plot Tags / Names &without boxes"})
             .In(Tagging, 2).Label("60"),
-        ListControl("Opt_60_Pos3_Combo", 60, 3, 1, 8, 0, "Enclosure S&hape", TagEnclosures).In(Tagging, 2),
+        ListControl("Opt_60_Pos3_Combo", 60, 3, 1, 8, 0, "Enclosure S&hape", TagEnclosures).In(Tagging, 2).CaptionAbove(),
 
         ListControl("Opt_64_Combo", 64, 1, 1, 5, 0, QString(),
                     {"No Tags on Iso & Specific'n Ref in BOM", "Unboxed Tags on Iso & Tags in BOM",
