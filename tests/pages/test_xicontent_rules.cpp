@@ -268,20 +268,6 @@ private slots:
         for (const ControlEntry &c : full.page.controls)
             QVERIFY2(full.state[c.name].enabled, qPrintable(c.name));
     }
-
-    void layingOutAgainKeepsEachItemOnce()
-    {
-        StateHarness h(Page);
-        h.Layout();
-        const PageState first = h.state;
-        h.Layout();
-        h.Layout();
-        QCOMPARE(h.state, first);
-        for (const ControlEntry &c : h.page.controls) {
-            if (c.bind == Bind::List)
-                QCOMPARE(h.state[c.name].items, c.items);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestXIContentRules)
