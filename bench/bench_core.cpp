@@ -2,7 +2,11 @@
 #include "model/OptionsReader.h"
 #include "model/OptionsWriter.h"
 #include "model/TextFile.h"
+#include "pages/PageDescriptions.h"
+#include "pages/PageLogic.h"
+#include "pages/PageTable.h"
 #include "shell/EditorConfiguration.h"
+#include "shell/ScriptedPrompts.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -49,8 +53,30 @@ void LayOutExample(benchmark::State &state, const char *name)
     }
 }
 
+// One page's layout and read-back on a page state, from a file's values.
+void PageLayoutAndRead(benchmark::State &state, int index)
+{
+    Fixture f("PLANT.OPT");
+    OptionsDocument doc;
+    doc.CurrentFilePath = f.path;
+    SwitchStore store;
+    ReadOptionsLines(doc, store, f.config.FileTypes, f.lines);
+    ScriptedPrompts prompts;
+    PageState page;
+    PageContext ctx{*PageDescriptionOf(index), page, store, prompts, false};
+    for (auto _ : state) {
+        LayoutForm(ctx);
+        ReadForm(ctx);
+    }
+    state.SetLabel(QString::fromLatin1(PageOfIndex(index).window).toStdString());
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(PageLayoutAndRead, plotted_iso, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PageLayoutAndRead, system, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PageLayoutAndRead, welding, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PageLayoutAndRead, dimensioning, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ReadExample, block, "PLANT.OPT");
 BENCHMARK_CAPTURE(ReadExample, table, "PLANT.OPS");
 BENCHMARK_CAPTURE(LayOutExample, block, "PLANT.OPT");

@@ -1,10 +1,12 @@
 #include "Cli.h"
 
 #include "model/TextFile.h"
+#include "pages/PageTour.h"
 #include "shell/Editor.h"
 #include "shell/EditorConfiguration.h"
 #include "shell/FileCommands.h"
 #include "shell/Prompts.h"
+#include "shell/ScriptedPrompts.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
@@ -23,6 +25,11 @@ const char *const Usage =
     "  set FILE N=V [N=V ...]     set switch N (1 to 140) to V and save FILE\n"
     "  rewrite FILE ...           read and save each FILE\n"
     "  convert FILE NEWFILE       save FILE as NEWFILE (another type or name)\n"
+    "  lint FILE ...              print the messages the editor shows for each FILE\n"
+    "                             when it is opened and every page is visited\n"
+    "  normalize [--dry-run] FILE ...\n"
+    "                             save each FILE as the editor does after that tour\n"
+    "                             (--dry-run: print the switches that would change)\n"
     "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
     "directory of this program.\n";
 
@@ -73,6 +80,25 @@ bool ReadFile(Editor &editor, const QString &path)
     return ReadOptionsFile(editor);
 }
 
+// A message as lines of output, each prefixed with the file's name.
+void PrintPrefixed(QTextStream &out, const QString &file, const QString &text)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : text.split(breaks))
+        out << file << ": " << line << '\n';
+}
+
+// An editor of its own for one file, so that nothing of one file carries
+// into the next.
+struct SingleFile {
+    Editor editor;
+    SingleFile(Prompts &prompts, const Editor &shared) : editor(prompts)
+    {
+        editor.ProgramDirectory = shared.ProgramDirectory;
+        editor.config = shared.config;
+    }
+};
+
 // N=V with N from 1 to 140 and V a whole 32-bit decimal number.
 bool ParseAssignment(const QString &text, int &n, int32_t &v)
 {
@@ -117,6 +143,7 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
 
     // Check the shape of the command before anything is read or written.
     std::map<int, int32_t> assignments;
+    bool dryRun = false;
     if (command == QLatin1String("types")) {
         if (!args.isEmpty())
             return BadUsage(err, QStringLiteral("types takes no arguments"));
@@ -140,6 +167,17 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     } else if (command == QLatin1String("convert")) {
         if (args.size() != 2)
             return BadUsage(err, QStringLiteral("convert needs FILE and NEWFILE"));
+    } else if (command == QLatin1String("lint")) {
+        if (args.isEmpty())
+            return BadUsage(err, QStringLiteral("lint needs at least one FILE"));
+    } else if (command == QLatin1String("normalize")) {
+        if (!args.isEmpty() && args.front() == QLatin1String("--dry-run"))
+            {
+            dryRun = true;
+            args.removeFirst();
+        }
+        if (args.isEmpty())
+            return BadUsage(err, QStringLiteral("normalize needs at least one FILE"));
     } else {
         return BadUsage(err, QStringLiteral("unknown command ") + command);
     }
@@ -179,12 +217,51 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     if (command == QLatin1String("rewrite")) {
         int status = CliDone;
         for (const QString &path : args) {
-            // Every file stands alone: nothing of one carries into the next.
-            Editor single(prompts);
-            single.ProgramDirectory = editor.ProgramDirectory;
-            single.config = editor.config;
-            if (!ReadFile(single, path) || !SaveOptionsFile(single))
+            SingleFile single(prompts, editor);
+            if (!ReadFile(single.editor, path) || !SaveOptionsFile(single.editor))
                 status = CliFileFailed;
+        }
+        return status;
+    }
+
+    if (command == QLatin1String("lint")) {
+        // Every message of opening the file and of a tour of the pages, as
+        // the editor shows them; the answers are the editor's defaults.
+        int status = CliDone;
+        for (const QString &path : args) {
+            ScriptedPrompts recorded;
+            SingleFile single(recorded, editor);
+            if (ReadFile(single.editor, path))
+                TourPages(single.editor.store, recorded, single.editor.config.RunTypeRestricted);
+            else
+                status = CliFileFailed;
+            for (const Message &m : recorded.messages)
+                PrintPrefixed(out, path, m.text);
+            if (!recorded.messages.isEmpty() && status == CliDone)
+                status = CliMessages;
+        }
+        return status;
+    }
+
+    if (command == QLatin1String("normalize")) {
+        int status = CliDone;
+        for (const QString &path : args) {
+            SingleFile single(prompts, editor);
+            if (!ReadFile(single.editor, path)) {
+                status = CliFileFailed;
+                continue;
+            }
+            SwitchStore &store = single.editor.store;
+            TourPages(store, prompts, single.editor.config.RunTypeRestricted);
+            if (dryRun) {
+                for (int n = 1; n <= SwitchCount; ++n) {
+                    if (store.GetSwitchValue(n) != store.GetSavedValue(n))
+                        out << path << ": " << n << ' ' << store.GetSavedValue(n) << ' ' << store.GetSwitchValue(n)
+                            << '\n';
+                }
+            } else if (!SaveOptionsFile(single.editor)) {
+                status = CliFileFailed;
+            }
         }
         return status;
     }

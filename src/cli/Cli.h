@@ -7,7 +7,8 @@ class QTextStream;
 
 namespace swted {
 
-enum CliStatus { CliDone = 0, CliFileFailed = 1, CliBadUsage = 2, CliBadConfiguration = 3 };
+// 4: lint found messages.
+enum CliStatus { CliDone = 0, CliFileFailed = 1, CliBadUsage = 2, CliBadConfiguration = 3, CliMessages = 4 };
 
 // Runs one command line of the tool (the arguments after the program name).
 // Results go to out, messages and usage errors to err.

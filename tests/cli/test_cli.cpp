@@ -201,6 +201,58 @@ private slots:
                             + "\ndirectory. Please load this file \nand try again.\n");
     }
 
+    // lint: the messages of opening each file and visiting every page, each
+    // line with the file's name; normalize saves what that tour leaves.
+    void lintAndNormalize()
+    {
+        // The bundled configuration and description files.
+        auto Data = [](const QStringList &args) { return QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + args; };
+        const QString clean = work->filePath("PLANT.OPL");
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPL"), clean);
+        QFile(clean).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray cleanBytes = ReadBytes(clean);
+        Run r = Cli(Data({"lint", clean}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray());
+
+        // Switch 71 = 5 has no plot format; 15 without 16 breaks the pair rule.
+        const QString odd = work->filePath("ODD.OPL");
+        QFile::copy(clean, odd);
+        QFile(odd).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(Cli(Data({"set", odd, "71=5", "15=210", "16=0"})).status, 0);
+        const QByteArray oddBytes = ReadBytes(odd);
+        r = Cli(Data({"lint", clean, odd, work->filePath("none.OPL")}));
+        QCOMPARE(r.status, 1); // a file that cannot be read outweighs the messages
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), 6); // the read failure's message has two lines
+        QCOMPARE(lines[0], odd.toLocal8Bit() + ": The value of Option Switch 71, starting at position 1 was 5. This is "
+                           "outside the allowable range of 0 to 9. The value will therefore be set to the default value of 4.");
+        QCOMPARE(lines[1], odd.toLocal8Bit() + ": Option Switches 15 & 16 must either both = 0 or both be > 0");
+        QCOMPARE(lines[2], odd.toLocal8Bit() + ": Switch 15 changed back to zero");
+        QVERIFY(lines[3].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
+        QVERIFY(lines[4].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
+        QCOMPARE(Cli(Data({"lint", odd})).status, 4);
+        QCOMPARE(ReadBytes(odd), oddBytes); // lint never writes
+
+        r = Cli(Data({"normalize", "--dry-run", clean, odd}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, odd.toLocal8Bit() + ": 15 210 0\n" + odd.toLocal8Bit() + ": 71 5 4004\n");
+        QCOMPARE(ReadBytes(odd), oddBytes);
+
+        r = Cli(Data({"normalize", odd}));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(ReadBytes(QString(odd).replace(".OPL", ".BAK")), oddBytes);
+        r = Cli(Data({"show", odd}));
+        QVERIFY(r.out.contains("\n15 0\n"));
+        QVERIFY(r.out.contains("\n71 4004\n"));
+        QCOMPARE(Cli(Data({"lint", odd})).status, 0); // normalized: nothing left to say
+        QCOMPARE(Cli(Data({"normalize", clean})).status, 0);
+        QCOMPARE(ReadBytes(clean), cleanBytes);
+
+        QCOMPARE(Cli(Data({"lint"})).status, 2);
+        QCOMPARE(Cli(Data({"normalize", "--dry-run"})).status, 2);
+    }
+
     void usageAndConfiguration()
     {
         QCOMPARE(Cli({}).status, 2);

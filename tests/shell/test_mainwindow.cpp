@@ -1,4 +1,6 @@
 #include "pages/PageWindow.h"
+#include "pages/PageTable.h"
+#include "pages/PageTour.h"
 #include "pages/TipWindow.h"
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
@@ -17,6 +19,9 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -369,14 +374,18 @@ private slots:
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         const QByteArray before = ReadBytes(path);
         Start(path);
-        for (const char *caption : {"System", "Welding", "Dimensioning", "Iso Content", "Plotted Iso", "Iso Content"}) {
+        // Every page, in the strip's order, then back to the first and on.
+        QVector<int> tour = AvailablePagesInStripOrder();
+        tour << tour.first() << tour.last();
+        tour.removeFirst();
+        for (int index : tour) {
             QTabBar *tabs = window->ActivePage()->TabStrip();
             for (int i = 0; i < tabs->count(); ++i) {
-                if (tabs->tabText(i) == QLatin1String(caption))
+                if (PageIndexOfCaption(tabs->tabText(i)) == index && i != tabs->currentIndex())
                     tabs->setCurrentIndex(i);
             }
             PageWindow *page = window->ActivePage();
-            QCOMPARE(page->TabStrip()->tabText(page->TabStrip()->currentIndex()), QString::fromLatin1(caption));
+            QCOMPARE(page->Definition().index, index);
             for (int k = 1; k <= page->Definition().subPages; ++k)
                 page->ShowSubPage(k);
         }
@@ -441,6 +450,64 @@ private slots:
             QVERIFY(m.hasMatch());
             QCOMPARE(m.captured(1), QString::number(v));
         }
+    }
+
+    // swted-cli lint and normalize say and store exactly what the editor
+    // does when a file is opened, every page is visited through the tab strip
+    // and the file is saved: on generated files with values of every kind.
+    void lintAndNormalizeMatchTheEditor_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<QString>("type");
+        for (int seed = 1; seed <= 6; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << (seed % 2 ? "OPL" : "OPT");
+    }
+    void lintAndNormalizeMatchTheEditor()
+    {
+        QFETCH(int, seed);
+        QFETCH(QString, type);
+        auto run = [&](const QStringList &args) {
+            QProcess p;
+            p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), QStringList{"--program-dir", prog} + args);
+            p.waitForFinished(60000);
+            return p.readAllStandardOutput();
+        };
+        const QString path = work->filePath("GEN." + type);
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.") + type, path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        // Small digits, nines, whole nine-digit values and zeros, so that
+        // lists go out of range and interlocks fire.
+        QRandomGenerator random(seed);
+        QStringList set{"set", path};
+        for (int n = 1; n <= 140; ++n) {
+            const quint32 kind = random.bounded(4);
+            const qint64 v = kind == 0 ? 0 : kind == 1 ? random.bounded(10) : kind == 2 ? random.bounded(100000) : random.bounded(999999999);
+            set << QStringLiteral("%1=%2").arg(n).arg(v);
+        }
+        run(set);
+        const QString copy = work->filePath("cli/GEN." + type);
+        QDir().mkpath(work->filePath("cli"));
+        QFile::copy(path, copy);
+
+        Start(path);
+        for (int index : AvailablePagesInStripOrder()) {
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (PageIndexOfCaption(tabs->tabText(i)) == index && i != tabs->currentIndex())
+                    tabs->setCurrentIndex(i);
+            }
+            QCOMPARE(window->ActivePage()->Definition().index, index);
+        }
+        window->SaveCommand();
+        QByteArray expected;
+        for (const QString &text : prompts->texts()) {
+            for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+                expected += (copy + ": " + line + "\n").toLocal8Bit();
+        }
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(run({"lint", copy}), expected);
+        run({"normalize", copy});
+        QCOMPARE(ReadBytes(copy), ReadBytes(path));
     }
 
     // A page left and opened again is the same window, started afresh.

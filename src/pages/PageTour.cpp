@@ -1,0 +1,50 @@
+#include "pages/PageTour.h"
+
+#include "pages/PageDescriptions.h"
+#include "pages/PageLogic.h"
+#include "pages/PageTable.h"
+
+#include <memory>
+
+namespace swted {
+
+QVector<int> AvailablePagesInStripOrder()
+{
+    QVector<int> pages;
+    for (const QString &caption : TabCaptionsInStripOrder()) {
+        const int index = PageIndexOfCaption(caption);
+        if (PageAvailable(index))
+            pages.append(index);
+    }
+    return pages;
+}
+
+void TourPages(SwitchStore &store, Prompts &prompts, bool restricted)
+{
+    const QVector<int> pages = AvailablePagesInStripOrder();
+    if (pages.isEmpty())
+        return;
+    // Each page has its own state, as each page window has its widgets.
+    auto context = [&](int index, PageState &state) {
+        return PageContext{*PageDescriptionOf(index), state, store, prompts, restricted};
+    };
+    auto shown = std::make_unique<PageState>();
+    int current = pages.first();
+    {
+        PageContext ctx = context(current, *shown);
+        LayoutForm(ctx);
+    }
+    for (int i = 1; i < pages.size(); ++i) {
+        auto next = std::make_unique<PageState>();
+        PageContext target = context(pages[i], *next);
+        LayoutForm(target);
+        PageContext left = context(current, *shown);
+        ReadForm(left);
+        shown = std::move(next);
+        current = pages[i];
+    }
+    PageContext last = context(current, *shown);
+    ReadForm(last);
+}
+
+} // namespace swted
