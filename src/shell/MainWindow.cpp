@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "model/TextFile.h"
 #include "pages/PageTable.h"
+#include "pages/SettingSearch.h"
 #include "pages/Pages.h"
 #include "pages/Placement.h"
 #include "pages/TipWindow.h"
@@ -20,6 +21,11 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QLabel>
+#include <QStatusBar>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace swted {
@@ -40,6 +46,16 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     BuildMenus();
+    // The status bar: unsaved changes, and for the restricted run type why
+    // some settings are grey.
+    unsavedLabel = new QLabel(this);
+    unsavedLabel->setObjectName(QStringLiteral("lblUnsaved"));
+    restrictedLabel = new QLabel(QStringLiteral("Greyed settings are not used by the configured program (T-KOR)"), this);
+    restrictedLabel->setObjectName(QStringLiteral("lblRestricted"));
+    statusBar()->addWidget(unsavedLabel);
+    statusBar()->addPermanentWidget(restrictedLabel);
+    restrictedLabel->hide();
+    BuildSearch();
     EnterNoFileState();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
 }
@@ -81,6 +97,16 @@ void MainWindow::BuildMenus()
     mnuFilExit->setObjectName(QStringLiteral("mnuFilExit"));
     mnuFilExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    // Undo and redo go over every change the user makes to the switches.
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditUndo = mnuEdit->addAction(QStringLiteral("&Undo"), this, &MainWindow::UndoCommand);
+    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = mnuEdit->addAction(QStringLiteral("&Redo"), this, &MainWindow::RedoCommand);
+    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    mnuEditRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuTooDefAll = mnuTools->addAction(QStringLiteral("Default &All Switches"), this, &MainWindow::DefaultAllCommand);
@@ -101,6 +127,8 @@ void MainWindow::EnterNoFileState()
     mnuTools->setEnabled(false);
     mnuTools->menuAction()->setEnabled(false);
     setWindowTitle(EditorCaption);
+    editor.history.Clear();
+    UpdateEditState();
 }
 
 void MainWindow::EnterFileState()
@@ -110,7 +138,126 @@ void MainWindow::EnterFileState()
     mnuFilSaveAs->setEnabled(true);
     mnuTools->setEnabled(true);
     mnuTools->menuAction()->setEnabled(true);
+    editor.history.Clear();
+    UpdateEditState();
 }
+
+void MainWindow::UpdateEditState()
+{
+    mnuEditUndo->setEnabled(editor.file.FileLoaded && editor.history.CanUndo());
+    mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
+    if (!statusBar())
+        return;
+    PageWindow *page = ActivePage();
+    const bool changed = editor.file.FileLoaded
+        && (page ? page->HasChanges() : CurrentValues(editor.store) != SavedValues(editor.store));
+    unsavedLabel->setText(changed ? QStringLiteral("Unsaved changes") : QString());
+    restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
+}
+
+void MainWindow::RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after)
+{
+    editor.history.Record(before, after);
+    UpdateEditState();
+}
+
+// The store goes back (or forward) to the values of a step, and the page on
+// screen shows them.
+void MainWindow::GoToValues(const std::optional<SwitchValueSet> &values)
+{
+    if (!values)
+        return;
+    RestoreValues(editor.store, *values);
+    if (PageWindow *page = ActivePage())
+        page->LayoutForm();
+    UpdateEditState();
+}
+
+// The search field beside the menus: words find settings on every page;
+// choosing a result opens its page and sub-page and brings its control
+// forward.
+void MainWindow::BuildSearch()
+{
+    searchField = new QLineEdit(this);
+    searchField->setObjectName(QStringLiteral("txtSearchSettings"));
+    searchField->setPlaceholderText(QStringLiteral("Search settings (Ctrl+F)"));
+    searchField->setClearButtonEnabled(true);
+    searchField->setMinimumWidth(searchField->fontMetrics().averageCharWidth() * 28);
+    searchField->setAccessibleName(QStringLiteral("Search settings"));
+    menuBar()->setCornerWidget(searchField, Qt::TopRightCorner);
+    auto *focus = new QAction(this);
+    focus->setShortcut(QKeySequence::Find);
+    connect(focus, &QAction::triggered, this, [this] {
+        searchField->setFocus();
+        searchField->selectAll();
+    });
+    addAction(focus);
+
+    searchResults = new QListWidget(this);
+    searchResults->setObjectName(QStringLiteral("lstSearchResults"));
+    searchResults->setWindowFlags(Qt::ToolTip);
+    searchResults->setFocusPolicy(Qt::NoFocus);
+    searchResults->setMouseTracking(true);
+    connect(searchField, &QLineEdit::textChanged, this, &MainWindow::ShowSearchResults);
+    connect(searchField, &QLineEdit::returnPressed, this, [this] {
+        const int row = qMax(0, searchResults->currentRow());
+        if (searchResults->isVisible() && row < searchResults->count())
+            ChooseSearchResult(searchResults->item(row));
+    });
+    connect(searchResults, &QListWidget::itemClicked, this, &MainWindow::ChooseSearchResult);
+    searchField->installEventFilter(this);
+}
+
+void MainWindow::ShowSearchResults(const QString &query)
+{
+    searchResults->clear();
+    const QVector<SettingHit> hits = editor.file.FileLoaded ? SearchSettings(query) : QVector<SettingHit>();
+    for (const SettingHit &hit : hits) {
+        const QString where = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ")
+            + (hit.panel.isEmpty() ? QString() : hit.panel + QStringLiteral(" \u203A ")) + hit.caption;
+        auto *item = new QListWidgetItem(where + QStringLiteral("   (") + QString::number(hit.switchNumber) + QLatin1Char(')'));
+        item->setData(Qt::UserRole, hit.page);
+        item->setData(Qt::UserRole + 1, hit.subPage);
+        item->setData(Qt::UserRole + 2, hit.control);
+        searchResults->addItem(item);
+    }
+    if (hits.isEmpty()) {
+        searchResults->hide();
+        return;
+    }
+    searchResults->setCurrentRow(0);
+    const int rows = qMin(12, searchResults->count());
+    const QPoint at = searchField->mapToGlobal(QPoint(0, searchField->height()));
+    const int width = qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24);
+    searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width,
+                               rows * searchResults->sizeHintForRow(0) + 6);
+    searchResults->show();
+}
+
+void MainWindow::ChooseSearchResult(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const int index = item->data(Qt::UserRole).toInt();
+    const int subPage = item->data(Qt::UserRole + 1).toInt();
+    const QString control = item->data(Qt::UserRole + 2).toString();
+    searchResults->hide();
+    PageWindow *page = ActivePage();
+    if (!page || page->Definition().index != index) {
+        if (page)
+            page->TabStrip()->setCurrentIndex(PageOfIndex(index).stripPosition - 1); // as a click on the tab
+        else
+            OpenPage(index);
+        page = ActivePage();
+    }
+    if (!page || page->Definition().index != index)
+        return;
+    page->ShowSubPage(subPage);
+    page->FocusControl(control);
+}
+
+void MainWindow::UndoCommand() { GoToValues(editor.history.Undo()); }
+void MainWindow::RedoCommand() { GoToValues(editor.history.Redo()); }
 
 bool MainWindow::StartUp(const QString &commandLine, const QString &programDirectory)
 {
@@ -150,7 +297,8 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // The client area fits the page with room around it; never smaller than
     // what the menus need.
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
-    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height();
+    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
+        + statusBar()->sizeHint().height();
     resize(qMax(w, minimumSizeHint().width()), h);
     if (centre) {
         if (const QScreen *s = screen()) {
@@ -206,6 +354,8 @@ QMdiSubWindow *MainWindow::BuildPageWindow(int index)
     PageWindow *page = CreatePage(index, editor, *this);
     if (!page)
         return nullptr;
+    connect(page, &PageWindow::Edited, this, &MainWindow::RecordEdit);
+    connect(page, &PageWindow::Shown, this, &MainWindow::UpdateEditState);
     auto *sub = new QMdiSubWindow;
     sub->setWindowFlags(Qt::FramelessWindowHint);
     sub->setWidget(page);
@@ -332,6 +482,7 @@ void MainWindow::SaveCommand()
 {
     StoreActivePage();
     SaveOptionsFile(editor);
+    ShowSavedState();
 }
 
 void MainWindow::SaveAsCommand()
@@ -339,6 +490,15 @@ void MainWindow::SaveAsCommand()
     StoreActivePage();
     if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
         setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+    ShowSavedState();
+}
+
+// After a save the change markers compare with the file as now saved.
+void MainWindow::ShowSavedState()
+{
+    if (PageWindow *page = ActivePage())
+        page->ShowState();
+    UpdateEditState();
 }
 
 void MainWindow::ExitCommand()
@@ -355,9 +515,13 @@ void MainWindow::ExitCommand()
 
 void MainWindow::DefaultAllCommand()
 {
+    PageWindow *page = ActivePage();
+    const SwitchValueSet before = page ? page->ValuesShown() : CurrentValues(editor.store);
     editor.store.DefaultAllSwitches();
-    if (PageWindow *page = ActivePage())
+    if (page)
         page->LayoutForm();
+    // One step of undo, however many switches it changed.
+    RecordEdit(before, page ? page->ValuesShown() : CurrentValues(editor.store));
 }
 
 void MainWindow::AboutCommand()
@@ -383,6 +547,24 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == searchField && event->type() == QEvent::KeyPress) {
+        // Up and down move through the results, Escape closes them.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (searchResults->isVisible() && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+            const int row = searchResults->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+            searchResults->setCurrentRow(qBound(0, row, searchResults->count() - 1));
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            searchResults->hide();
+            return true;
+        }
+    } else if (watched == searchField && event->type() == QEvent::FocusOut) {
+        QTimer::singleShot(200, searchResults, [this] {
+            if (!searchField->hasFocus())
+                searchResults->hide();
+        });
+    }
     if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
         if (!isMinimized())
             CentreActivePage();

@@ -8,6 +8,10 @@
 #include <array>
 
 class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -37,6 +41,10 @@ public:
     void SaveAsCommand();
     void ExitCommand();
     void DefaultAllCommand();
+    void UndoCommand();
+    // Lists the settings that match the words (what the search field does).
+    void ShowSearchResults(const QString &query);
+    void RedoCommand();
     void AboutCommand();
 
     // Pages.
@@ -61,6 +69,13 @@ protected:
 
 private:
     void BuildMenus();
+    void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after);
+    void GoToValues(const std::optional<SwitchValueSet> &values);
+    // The Edit menu's items and the status bar, after any change.
+    void UpdateEditState();
+    void ShowSavedState();
+    void BuildSearch();
+    void ChooseSearchResult(QListWidgetItem *item);
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
@@ -86,6 +101,13 @@ private:
 public:
     QMenu *mnuFilE = nullptr;
     QMenu *mnuTools = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QLabel *unsavedLabel = nullptr;
+    QLabel *restrictedLabel = nullptr;
+    QLineEdit *searchField = nullptr;
+    QListWidget *searchResults = nullptr;
     QAction *munFilOpen = nullptr;
     QAction *mnuFilClose = nullptr;
     QAction *mnuFilSave = nullptr;
