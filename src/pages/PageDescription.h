@@ -50,6 +50,7 @@ struct ControlEntry {
     QString switchLabel;      // the small switch-number label ("14", "32 / 34")
     QString help;             // object name of its "?" help label, if any
     bool restricted = true;   // disabled for the T-KOR run type
+    bool helpStaysOpen = false; // its help label (and panel) stay usable when the run type greys it
     bool customLayout = false; // the page's own code shows it
     bool customRead = false;   // the page's own code reads it back
     bool customBuild = false;  // the page's own code builds its widgets
@@ -89,6 +90,12 @@ struct ControlEntry {
     ControlEntry &Help(const QString &labelName)
     {
         help = labelName;
+        return *this;
+    }
+    // The help label opens its tip also while the run type greys the control.
+    ControlEntry &HelpStaysOpen()
+    {
+        helpStaysOpen = true;
         return *this;
     }
     ControlEntry &Whole()

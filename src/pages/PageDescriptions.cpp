@@ -1,6 +1,7 @@
 #include "pages/PageDescriptions.h"
 
 #include "pages/XDimension_1.h"
+#include "pages/XIContent_1.h"
 #include "pages/XPlot_1.h"
 #include "pages/XSpecial_1.h"
 #include "pages/XSystem_1.h"
@@ -19,6 +20,8 @@ const PageDescription *PageDescriptionOf(int index)
         return &XWelding_1::Description();
     case 4:
         return &XSystem_1::Description();
+    case 6:
+        return &XIContent_1::Description();
     case 7:
         return &XSpecial_1::Description();
     default:

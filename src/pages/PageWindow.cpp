@@ -637,8 +637,11 @@ void PageWindow::ShowRelated(const QString &name, bool enabled)
     const ControlEntry *c = definition.Control(name);
     // Switch-number labels go grey only for a control the run type restricts.
     const bool numberEnabled = !(editor.config.RunTypeRestricted && c && c->restricted);
+    const QString openHelp = c && c->helpStaysOpen ? c->help : QString();
     for (QWidget *w : it.value()) {
-        const bool on = w->objectName().startsWith(QLatin1String("lblSwitch_")) ? numberEnabled : enabled;
+        bool on = w->objectName().startsWith(QLatin1String("lblSwitch_")) ? numberEnabled : enabled;
+        if (!openHelp.isEmpty() && w->objectName() == openHelp)
+            on = true;
         if (w->isEnabled() != on)
             w->setEnabled(on);
     }
@@ -912,7 +915,8 @@ void PageWindow::GreyRestrictedPanels()
             continue;
         const QString pk = Key(c.subPage, c.panel);
         const QString fk = Key(c.subPage, c.panel, c.frame);
-        allRestricted[pk] = allRestricted.value(pk, true) && c.restricted;
+        // A panel with a help label that stays usable is not greyed as a whole.
+        allRestricted[pk] = allRestricted.value(pk, true) && c.restricted && !c.helpStaysOpen;
         if (!c.frame.isEmpty())
             allRestricted[fk] = allRestricted.value(fk, true) && c.restricted;
     }
