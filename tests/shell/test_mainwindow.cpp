@@ -435,6 +435,8 @@ private slots:
             QCOMPARE(editor->store.GetSavedValue(n), v);
         }
         QCOMPARE(prompts->messages.size(), 1);
+    }
+
     // The iso content page, visited through the tab strip on a file that
     // holds what it cannot show as stored: the save holds what it showed.
     void isoContentPageStoresWhatItShows()
