@@ -1,6 +1,7 @@
 #include "pages/PageDescriptions.h"
 
 #include "pages/XDimension_1.h"
+#include "pages/XMaterials_1.h"
 #include "pages/XPlot_1.h"
 #include "pages/XSystem_1.h"
 #include "pages/XWelding_1.h"
@@ -14,6 +15,8 @@ const PageDescription *PageDescriptionOf(int index)
         return &XPlot_1::Description();
     case 1:
         return &XDimension_1::Description();
+    case 2:
+        return &XMaterials_1::Description();
     case 3:
         return &XWelding_1::Description();
     case 4:
