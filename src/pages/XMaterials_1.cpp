@@ -273,7 +273,7 @@ PageDescription MakeDescription()
 
         OptionsControl("Opt_25_Option_A", 25, 1,
                        {"Material List printed on the Left &Hand side", "Material List printed on the &Right Hand side"})
-            .In(Position).Label("25"),
+            .In(Position).Label("25").Across(),
         OptionsControl("Opt_25_Option_B", 25, 2,
                        {"Title Block &in bottom right hand corner", "Title Block at bottom of &Material List",
                         "Title Bloc&k to be suppressed"})
