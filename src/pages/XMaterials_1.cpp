@@ -53,16 +53,15 @@ constexpr int LargestStyleDigit = 4;
 // which show what the switch holds, and stores nothing.
 void OnTextSizeChosen(PageContext &ctx, const ControlEntry &c)
 {
-    const ControlState &list = ctx[c.name];
-    if (list.index < 0)
+    const int index = ctx[c.name].index;
+    if (index < 0)
         return;
+    const QString chosen = ctx[c.name].items.value(index);
     SwitchStore &s = ctx.store;
     s.UnpackSwitch(27);
-    const bool userSize =
-        list.items.value(list.index).compare(TextSizeItems().value(UserSizeItem), Qt::CaseInsensitive) == 0;
-    if (!userSize) {
+    if (chosen.compare(TextSizeItems().value(UserSizeItem), Qt::CaseInsensitive) != 0) {
         s.SetDigit(2, 0);
-        s.SetDigit(1, static_cast<int16_t>(list.index));
+        s.SetDigit(1, static_cast<int16_t>(index));
         ctx.Pack(27);
         ctx[UserSizeFrame].visible = false;
         return;
@@ -80,16 +79,15 @@ void LayoutTextSize(PageContext &ctx, const ControlEntry &c)
     ctx.FillList(c.name, c.items);
     SwitchStore &s = ctx.store;
     s.UnpackSwitch(27);
-    ControlState &list = ctx[c.name];
     if (s.GetDigit(2) != 0) {
         // The user size: the frame, its item and the two digits.
+        ctx[c.name].index = UserSizeItem;
         ctx[UserSizeFrame].visible = true;
-        list.index = UserSizeItem;
         ctx[UserSizeTens].text = QString::number(s.GetDigit(2));
         ctx[UserSizeUnits].text = QString::number(s.GetDigit(1));
         return;
     }
-    ShowDigitsInList(s, ctx.prompts, 27, list, 1, 1, c.maximum, c.defaultValue);
+    ShowDigitsInList(s, ctx.prompts, 27, ctx[c.name], 1, 1, c.maximum, c.defaultValue);
     ctx[UserSizeFrame].visible = false;
     ctx[UserSizeTens].text.clear();
     ctx[UserSizeUnits].text.clear();
@@ -158,15 +156,15 @@ void OnBendingClicked(PageContext &ctx, const ControlEntry &c)
 void ReadBending(PageContext &ctx, const ControlEntry &)
 {
     SwitchStore &s = ctx.store;
-    ControlState &basic = ctx[BendingBasic];
-    ControlState &profiles = ctx[BendingProfiles];
     s.UnpackSwitch(2);
-    if (basic.checked) {
-        profiles.checked = false;
+    // One look-up at a time: a look-up may add a control to the state and
+    // move the others.
+    if (ctx[BendingBasic].checked) {
+        ctx[BendingProfiles].checked = false;
         s.SetDigit(6, 0);
     }
-    if (profiles.checked) {
-        basic.checked = false;
+    if (ctx[BendingProfiles].checked) {
+        ctx[BendingBasic].checked = false;
         s.SetDigit(6, 1);
     }
     ctx.Pack(2);
@@ -206,9 +204,9 @@ void ReadEnclosure(PageContext &ctx, const ControlEntry &c)
 void LayoutListPer(PageContext &ctx, const ControlEntry &c)
 {
     int d = ctx.Digit(24, 1);
-    ControlState &box = ctx[PartNumbersBox];
-    box.checked = d == 2 || d == 3;
-    if (box.checked)
+    const bool matched = d == 2 || d == 3;
+    ctx[PartNumbersBox].checked = matched;
+    if (matched)
         d -= 2;
     ctx[c.name].index = d == 0 ? 0 : 1;
 }
