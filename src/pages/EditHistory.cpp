@@ -1,6 +1,5 @@
 #include "pages/EditHistory.h"
 
-#include "pages/Bindings.h"
 #include "pages/PageLogic.h"
 #include "shell/ScriptedPrompts.h"
 
@@ -39,17 +38,35 @@ SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &stat
     return CurrentValues(copy);
 }
 
+namespace {
+
+// The value of a run of positions, as the digit buffer holds them: a
+// negative value has no digits, and position 9 holds all above the eighth.
+int RangeOf(int32_t v, int start, int width)
+{
+    if (v < 0)
+        return 0;
+    int result = 0;
+    int weight = 1;
+    for (int p = start; p < start + width && p <= PositionCount; ++p) {
+        int64_t d = v;
+        for (int i = 1; i < p; ++i)
+            d /= 10;
+        if (p < PositionCount)
+            d %= 10;
+        result += static_cast<int>(d) * weight;
+        weight *= 10;
+    }
+    return result;
+}
+
+} // namespace
+
 bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b)
 {
     if (c.width >= 9 || c.whole || c.bind == Bind::Own)
         return a != b;
-    SwitchStore s;
-    s.SetWholeValue(1, a);
-    s.UnpackSwitch(1);
-    const int ra = RangeValue(s, c.start, c.width);
-    s.SetWholeValue(1, b);
-    s.UnpackSwitch(1);
-    return ra != RangeValue(s, c.start, c.width);
+    return RangeOf(a, c.start, c.width) != RangeOf(b, c.start, c.width);
 }
 
 void EditHistory::Record(const SwitchValueSet &before, const SwitchValueSet &after)
