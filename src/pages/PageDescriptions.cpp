@@ -2,6 +2,7 @@
 
 #include "pages/XDimension_1.h"
 #include "pages/XIContent_1.h"
+#include "pages/XMaterials_1.h"
 #include "pages/XPlot_1.h"
 #include "pages/XSpecial_1.h"
 #include "pages/XSystem_1.h"
@@ -16,6 +17,8 @@ const PageDescription *PageDescriptionOf(int index)
         return &XPlot_1::Description();
     case 1:
         return &XDimension_1::Description();
+    case 2:
+        return &XMaterials_1::Description();
     case 3:
         return &XWelding_1::Description();
     case 4:

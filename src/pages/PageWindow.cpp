@@ -602,8 +602,13 @@ void PageWindow::TrackWidgets()
                 state[name].text = text;
                 UserEdited();
             });
+            // A field's edit signal comes before its change signal: the
+            // state takes the typed text before the rule runs.
             if (rule)
-                connect(field, &QLineEdit::textEdited, this, [this, name] { Changed(name); });
+                connect(field, &QLineEdit::textEdited, this, [this, name](const QString &text) {
+                    state[name].text = text;
+                    Changed(name);
+                });
         }
     }
     for (auto it = optionGroups.cbegin(); it != optionGroups.cend(); ++it) {

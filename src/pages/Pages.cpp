@@ -1,6 +1,7 @@
 #include "pages/Pages.h"
 
 #include "pages/PageWindow.h"
+#include "pages/XMaterials_1View.h"
 #include "pages/XSpecial_1View.h"
 #include "pages/XWelding_1View.h"
 
@@ -11,15 +12,24 @@ PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
     const PageDescription *description = PageDescriptionOf(index);
     if (!description)
         return nullptr;
-    // The welding page builds widgets of its own (the weld table), the
+    // Some pages build widgets of their own: the material list page its named
+    // frames and grouped buttons, the welding page its weld table, the
     // specials page its TORVA buttons.
     PageWindow *page = nullptr;
-    if (index == 3)
+    switch (index) {
+    case 2:
+        page = new XMaterials_1View(editor, host);
+        break;
+    case 3:
         page = new XWelding_1View(editor, host);
-    else if (index == 7)
+        break;
+    case 7:
         page = new XSpecial_1View(editor, host);
-    else
+        break;
+    default:
         page = new PageWindow(editor, host, *description);
+        break;
+    }
     page->Build();
     return page;
 }

@@ -545,6 +545,38 @@ private slots:
         QCOMPARE(ReadBytes(copy), ReadBytes(path));
     }
 
+    // Values the material list page shows in another form are saved in
+    // the form it stores, after a visit of every page through the strip.
+    void materialListValuesAreSavedAsThePageStoresThem()
+    {
+        const QString path = work->filePath("MATL.OPT");
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPT"), path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QProcess set;
+        set.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"),
+                  {"--program-dir", prog, "set", path, "2=15700012", "23=100", "24=3", "27=123000035", "74=999"});
+        QVERIFY(set.waitForFinished(60000));
+        Start(path);
+        for (int index : AvailablePagesInStripOrder()) {
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (PageIndexOfCaption(tabs->tabText(i)) == index && i != tabs->currentIndex())
+                    tabs->setCurrentIndex(i);
+            }
+            QCOMPARE(window->ActivePage()->Definition().index, index);
+        }
+        QVERIFY(AvailablePagesInStripOrder().contains(2));
+        window->SaveCommand();
+        QVERIFY2(prompts->messages.isEmpty(), qPrintable(prompts->texts().join('\n')));
+        // Square ended box without its position 8, bending output 1, style
+        // 1 as 0, the other values as they were.
+        QCOMPARE(editor->store.GetSavedValue(2), 5100012);
+        QCOMPARE(editor->store.GetSavedValue(23), 0);
+        QCOMPARE(editor->store.GetSavedValue(24), 3);
+        QCOMPARE(editor->store.GetSavedValue(27), 123000035);
+        QCOMPARE(editor->store.GetSavedValue(74), 444);
+    }
+
     // A page left and opened again is the same window, started afresh.
     void aPageOpenedAgainStartsAsANewOne()
     {
