@@ -1,6 +1,7 @@
 #include "pages/PageDescriptions.h"
 
 #include "pages/XDimension_1.h"
+#include "pages/XIStyle_1.h"
 #include "pages/XPlot_1.h"
 #include "pages/XSystem_1.h"
 #include "pages/XWelding_1.h"
@@ -18,6 +19,8 @@ const PageDescription *PageDescriptionOf(int index)
         return &XWelding_1::Description();
     case 4:
         return &XSystem_1::Description();
+    case 5:
+        return &XIStyle_1::Description();
     default:
         return nullptr;
     }
