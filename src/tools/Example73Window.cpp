@@ -177,7 +177,8 @@ void Example73View::paintEvent(QPaintEvent *)
             p.drawText(labels[i], Qt::AlignCenter, SpacesHere);
             p.setPen(thin);
             const QPointF from(labels[i].center().x(), labels[i].bottom() + 2);
-            Leader(p, from, QPointF(gaps[i], many.center().y()));
+            // Into the space, just under the enclosure's top line.
+            Leader(p, from, QPointF(gaps[i], many.top() + 5));
         }
         p.setPen(QPen(Qt::black, 1.2));
     }
