@@ -8,6 +8,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -37,6 +38,8 @@ public:
     void SaveAsCommand();
     void ExitCommand();
     void DefaultAllCommand();
+    void UndoCommand();
+    void RedoCommand();
     void AboutCommand();
 
     // Pages.
@@ -61,6 +64,11 @@ protected:
 
 private:
     void BuildMenus();
+    void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after);
+    void GoToValues(const std::optional<SwitchValueSet> &values);
+    // The Edit menu's items and the status bar, after any change.
+    void UpdateEditState();
+    void ShowSavedState();
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
@@ -86,6 +94,11 @@ private:
 public:
     QMenu *mnuFilE = nullptr;
     QMenu *mnuTools = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QLabel *unsavedLabel = nullptr;
+    QLabel *restrictedLabel = nullptr;
     QAction *munFilOpen = nullptr;
     QAction *mnuFilClose = nullptr;
     QAction *mnuFilSave = nullptr;
