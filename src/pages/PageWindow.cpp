@@ -25,6 +25,8 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QPointer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace swted {
@@ -463,6 +465,29 @@ void PageWindow::ShowSubPage(int k)
 {
     if (k >= 1 && k <= definition.subPages)
         frames->setCurrentWidget(framesByNumber[k]);
+}
+
+void PageWindow::FocusControl(const QString &name)
+{
+    QWidget *w = widgets.value(name);
+    if (optionGroups.contains(name)) {
+        const QVector<QRadioButton *> buttons = optionGroups.value(name);
+        w = buttons.isEmpty() ? nullptr : buttons.first();
+        for (QRadioButton *b : buttons) {
+            if (b->isChecked() && b->isEnabled())
+                w = b;
+        }
+    }
+    if (!w)
+        return;
+    w->setFocus(Qt::OtherFocusReason);
+    const QString before = w->styleSheet();
+    w->setStyleSheet(QStringLiteral("background-color: #ffe08a;"));
+    QPointer<QWidget> guard(w);
+    QTimer::singleShot(1500, this, [guard, before] {
+        if (guard)
+            guard->setStyleSheet(before);
+    });
 }
 
 int PageWindow::CurrentSubPage() const

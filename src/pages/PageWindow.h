@@ -79,6 +79,9 @@ public:
     const PageDescription &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
     void ShowSubPage(int k);
+    // Gives a control the focus (the first enabled button of a group) and
+    // highlights it for a moment.
+    void FocusControl(const QString &name);
     int CurrentSubPage() const;
 
     QWidget *Widget(const QString &name) const { return widgets.value(name); }

@@ -79,7 +79,7 @@ QVector<SettingHit> SearchSettings(const QString &query)
                 }
             }
             if (all)
-                hits.append(SettingHit{index, c.subPage, Title(c.panel), c.name, NameOf(c), c.switchNumber});
+                hits.append(SettingHit{index, c.subPage, Title(c.panel), Title(c.frame), c.name, NameOf(c), c.switchNumber});
         }
     }
     return hits;

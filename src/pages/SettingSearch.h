@@ -13,6 +13,7 @@ struct SettingHit {
     int page = 0;      // page index
     int subPage = 1;
     QString panel;     // panel title as shown
+    QString frame;     // title of the frame inside the panel, if any
     QString control;   // object name of the control
     QString caption;   // what names the setting (its caption, frame or panel)
     int switchNumber = 0;

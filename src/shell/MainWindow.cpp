@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "model/TextFile.h"
 #include "pages/PageTable.h"
+#include "pages/SettingSearch.h"
 #include "pages/Pages.h"
 #include "pages/Placement.h"
 #include "pages/TipWindow.h"
@@ -22,6 +23,10 @@
 #include <QScreen>
 #include <QLabel>
 #include <QStatusBar>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QKeyEvent>
+#include <QToolBar>
 #include <QTimer>
 
 namespace swted {
@@ -51,6 +56,7 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     statusBar()->addWidget(unsavedLabel);
     statusBar()->addPermanentWidget(restrictedLabel);
     restrictedLabel->hide();
+    BuildSearch();
     EnterNoFileState();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
 }
@@ -168,6 +174,99 @@ void MainWindow::GoToValues(const std::optional<SwitchValueSet> &values)
     UpdateEditState();
 }
 
+// The search field beside the menus: words find settings on every page;
+// choosing a result opens its page and sub-page and brings its control
+// forward.
+void MainWindow::BuildSearch()
+{
+    searchField = new QLineEdit(this);
+    searchField->setObjectName(QStringLiteral("txtSearchSettings"));
+    searchField->setPlaceholderText(QStringLiteral("Search settings (Ctrl+F)"));
+    searchField->setClearButtonEnabled(true);
+    searchField->setFixedWidth(searchField->fontMetrics().averageCharWidth() * 26);
+    searchField->setAccessibleName(QStringLiteral("Search settings"));
+    searchBar = addToolBar(QStringLiteral("Search"));
+    searchBar->setObjectName(QStringLiteral("tbrSearch"));
+    searchBar->setMovable(false);
+    searchBar->setFloatable(false);
+    searchBar->toggleViewAction()->setVisible(false);
+    auto *spring = new QWidget(searchBar);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    searchBar->addWidget(spring);
+    searchBar->addWidget(searchField);
+    auto *focus = new QAction(this);
+    focus->setShortcut(QKeySequence::Find);
+    connect(focus, &QAction::triggered, this, [this] {
+        searchField->setFocus();
+        searchField->selectAll();
+    });
+    addAction(focus);
+
+    searchResults = new QListWidget(this);
+    searchResults->setObjectName(QStringLiteral("lstSearchResults"));
+    searchResults->setWindowFlags(Qt::ToolTip);
+    searchResults->setFocusPolicy(Qt::NoFocus);
+    searchResults->setMouseTracking(true);
+    connect(searchField, &QLineEdit::textChanged, this, &MainWindow::ShowSearchResults);
+    connect(searchField, &QLineEdit::returnPressed, this, [this] {
+        const int row = qMax(0, searchResults->currentRow());
+        if (searchResults->isVisible() && row < searchResults->count())
+            ChooseSearchResult(searchResults->item(row));
+    });
+    connect(searchResults, &QListWidget::itemClicked, this, &MainWindow::ChooseSearchResult);
+    searchField->installEventFilter(this);
+}
+
+void MainWindow::ShowSearchResults(const QString &query)
+{
+    searchResults->clear();
+    const QVector<SettingHit> hits = editor.file.FileLoaded ? SearchSettings(query) : QVector<SettingHit>();
+    for (const SettingHit &hit : hits) {
+        const QString where = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ")
+            + (hit.panel.isEmpty() ? QString() : hit.panel + QStringLiteral(" \u203A "))
+            + (hit.frame.isEmpty() || hit.frame == hit.caption ? QString() : hit.frame + QStringLiteral(" \u203A "))
+            + hit.caption;
+        auto *item = new QListWidgetItem(where + QStringLiteral("   (") + QString::number(hit.switchNumber) + QLatin1Char(')'));
+        item->setData(Qt::UserRole, hit.page);
+        item->setData(Qt::UserRole + 1, hit.subPage);
+        item->setData(Qt::UserRole + 2, hit.control);
+        searchResults->addItem(item);
+    }
+    if (hits.isEmpty()) {
+        searchResults->hide();
+        return;
+    }
+    searchResults->setCurrentRow(0);
+    const int rows = qMin(12, searchResults->count());
+    const QPoint at = searchField->mapToGlobal(QPoint(0, searchField->height()));
+    const int width = qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24);
+    searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width,
+                               rows * searchResults->sizeHintForRow(0) + 6);
+    searchResults->show();
+}
+
+void MainWindow::ChooseSearchResult(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const int index = item->data(Qt::UserRole).toInt();
+    const int subPage = item->data(Qt::UserRole + 1).toInt();
+    const QString control = item->data(Qt::UserRole + 2).toString();
+    searchResults->hide();
+    PageWindow *page = ActivePage();
+    if (!page || page->Definition().index != index) {
+        if (page)
+            page->TabStrip()->setCurrentIndex(PageOfIndex(index).stripPosition - 1); // as a click on the tab
+        else
+            OpenPage(index);
+        page = ActivePage();
+    }
+    if (!page || page->Definition().index != index)
+        return;
+    page->ShowSubPage(subPage);
+    page->FocusControl(control);
+}
+
 void MainWindow::UndoCommand() { GoToValues(editor.history.Undo()); }
 void MainWindow::RedoCommand() { GoToValues(editor.history.Redo()); }
 
@@ -210,7 +309,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // what the menus need.
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
     const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
-        + statusBar()->sizeHint().height();
+        + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
     resize(qMax(w, minimumSizeHint().width()), h);
     if (centre) {
         if (const QScreen *s = screen()) {
@@ -459,6 +558,24 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == searchField && event->type() == QEvent::KeyPress) {
+        // Up and down move through the results, Escape closes them.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (searchResults->isVisible() && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+            const int row = searchResults->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+            searchResults->setCurrentRow(qBound(0, row, searchResults->count() - 1));
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            searchResults->hide();
+            return true;
+        }
+    } else if (watched == searchField && event->type() == QEvent::FocusOut) {
+        QTimer::singleShot(200, searchResults, [this] {
+            if (!searchField->hasFocus())
+                searchResults->hide();
+        });
+    }
     if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
         if (!isMinimized())
             CentreActivePage();

@@ -9,6 +9,10 @@
 
 class QAction;
 class QLabel;
+class QToolBar;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -39,6 +43,8 @@ public:
     void ExitCommand();
     void DefaultAllCommand();
     void UndoCommand();
+    // Lists the settings that match the words (what the search field does).
+    void ShowSearchResults(const QString &query);
     void RedoCommand();
     void AboutCommand();
 
@@ -69,6 +75,8 @@ private:
     // The Edit menu's items and the status bar, after any change.
     void UpdateEditState();
     void ShowSavedState();
+    void BuildSearch();
+    void ChooseSearchResult(QListWidgetItem *item);
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
@@ -99,6 +107,9 @@ public:
     QAction *mnuEditRedo = nullptr;
     QLabel *unsavedLabel = nullptr;
     QLabel *restrictedLabel = nullptr;
+    QLineEdit *searchField = nullptr;
+    QToolBar *searchBar = nullptr;
+    QListWidget *searchResults = nullptr;
     QAction *munFilOpen = nullptr;
     QAction *mnuFilClose = nullptr;
     QAction *mnuFilSave = nullptr;

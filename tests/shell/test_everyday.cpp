@@ -16,7 +16,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -215,6 +218,36 @@ private slots:
         QCoreApplication::sendEvent(list, &wheel);
         QCOMPARE(list->currentIndex(), index);
         QVERIFY(!Marked("Opt_14_Combo"));
+    }
+
+    // The search field finds settings by words and opens their page and
+    // sub-page with the control focused.
+    void searchSettings()
+    {
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *field = window->findChild<QLineEdit *>("txtSearchSettings");
+        auto *results = window->findChild<QListWidget *>("lstSearchResults");
+        QVERIFY(field && results);
+        field->setText(QStringLiteral("trim marks"));
+        QVERIFY(results->count() >= 1);
+        QVERIFY(results->item(0)->text().startsWith(QStringLiteral("Plotted Iso \u203A TRIM MARKS / PLOT ORIENTATION \u203A Draw Trim Marks")));
+        QTest::keyClick(field, Qt::Key_Return);
+        PageWindow *page = window->ActivePage();
+        QCOMPARE(page->objectName(), QStringLiteral("XPlot_1"));
+        QCOMPARE(page->CurrentSubPage(), 2);
+        QCOMPARE(QApplication::focusWidget(), page->Widget("Opt_3_Check"));
+
+        // Another page: through the tab strip, so the page left is stored.
+        field->setText(QStringLiteral("terminal type"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(window->ActivePage()->objectName(), QStringLiteral("XSystem_1"));
+        QCOMPARE(QApplication::focusWidget(), window->ActivePage()->Widget("Opt_69_Combo"));
+        field->setText(QStringLiteral("no such setting"));
+        QVERIFY(results->isHidden());
+        QVERIFY(prompts->messages.isEmpty());
     }
 
     void restrictedRunTypeSaysWhy()
