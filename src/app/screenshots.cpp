@@ -1,5 +1,5 @@
 // Writes a PNG of the main window with each page and sub-page, opened on an
-// options file, plus the tip window and the About window.
+// options file, plus the tip windows, the example window and the About window.
 // Usage: swted-screenshots OUTDIR [FILE]
 #include "pages/PageTable.h"
 #include "pages/PageWindow.h"
@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
 #include "tools/AboutWindow.h"
+#include "tools/Example73Window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,6 +85,15 @@ int main(int argc, char *argv[])
             for (const TipEntry &tip : page->Definition().tips) {
                 window.ShowSwitchTip(tip.switchText, tip.text, tip.height, tip.width);
                 Save(window.Tip(), QStringLiteral("%1/tip-%2.png").arg(out, tip.label));
+            }
+            // The example of the enclosure styles, opened by its help label.
+            if (QWidget *help = page->Widget(QStringLiteral("HelpOS73"))) {
+                page->ShowSubPage(1);
+                QMetaObject::invokeMethod(help, "clicked");
+                if (auto *example = window.findChild<Example73Window *>(QStringLiteral("Example_73"))) {
+                    Save(example, out + QStringLiteral("/example-73.png"));
+                    example->close();
+                }
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "pages/XDimension_1.h"
 #include "pages/XIContent_1.h"
+#include "pages/XIStyle_1.h"
 #include "pages/XMaterials_1.h"
 #include "pages/XPlot_1.h"
 #include "pages/XSpecial_1.h"
@@ -23,6 +24,8 @@ const PageDescription *PageDescriptionOf(int index)
         return &XWelding_1::Description();
     case 4:
         return &XSystem_1::Description();
+    case 5:
+        return &XIStyle_1::Description();
     case 6:
         return &XIContent_1::Description();
     case 7:

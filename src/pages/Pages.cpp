@@ -3,6 +3,7 @@
 #include "pages/PageWindow.h"
 #include "pages/XMaterials_1View.h"
 #include "pages/XSpecial_1View.h"
+#include "pages/XIStyle_1View.h"
 #include "pages/XWelding_1View.h"
 
 namespace swted {
@@ -14,6 +15,7 @@ PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
         return nullptr;
     // Some pages build widgets of their own: the material list page its named
     // frames and grouped buttons, the welding page its weld table, the
+    // iso style page its user size and font frames and its example label, the
     // specials page its TORVA buttons.
     PageWindow *page = nullptr;
     switch (index) {
@@ -22,6 +24,9 @@ PageWindow *CreatePage(int index, Editor &editor, PageHost &host)
         break;
     case 3:
         page = new XWelding_1View(editor, host);
+        break;
+    case 5:
+        page = new XIStyle_1View(editor, host);
         break;
     case 7:
         page = new XSpecial_1View(editor, host);
