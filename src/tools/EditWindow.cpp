@@ -210,7 +210,18 @@ Printout PrintListing(QPrinter &printer, const QString &text, const QString &fam
             continue;
         }
         while (!line.isEmpty()) {
-            const qsizetype n = fm.horizontalAdvance(line) <= width ? line.size() : FittingLength(fm, line, width);
+            qsizetype n = line.size();
+            if (fm.horizontalAdvance(line) > width) {
+                n = FittingLength(fm, line, width);
+                // Break after the last whole word (or number) that fits, so
+                // that values stay whole and keep their columns.
+                for (qsizetype p = n; p > 0; --p) {
+                    if (line[p] == QLatin1Char(' ') && line[p - 1] != QLatin1Char(' ')) {
+                        n = p;
+                        break;
+                    }
+                }
+            }
             printRow(line.left(n));
             line.remove(0, n);
         }

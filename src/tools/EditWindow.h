@@ -58,7 +58,7 @@ struct Printout {
 // Prints a text line by line (CR LF, CR or LF end a line) in the given font
 // family at 10 points, half an inch in from the edges of the paper, on as
 // many pages as it needs. A line wider than the paper goes on over the
-// next rows rather than being cut off.
+// next rows rather than being cut off, broken after a word where it can.
 Printout PrintListing(QPrinter &printer, const QString &text, const QString &family);
 
 // The fonts a printout may use: the font families installed, in order.

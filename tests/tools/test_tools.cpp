@@ -528,6 +528,20 @@ private slots:
         QCOMPARE(rows[rows.size() - 2], QString());
         QCOMPARE(rows.last(), QStringLiteral("z"));
 
+        // Rows break after a whole word where they can.
+        QStringList fields;
+        for (int i = 1; i <= 40; ++i)
+            fields << QStringLiteral("%1").arg(i * 1000, 10);
+        const QString values = fields.join(QString());
+        auto third = PdfPrinter(work->filePath("words.pdf"));
+        const QStringList valueRows = PrintListing(*third, values, family).pages.value(0);
+        QVERIFY(valueRows.size() >= 3);
+        QCOMPARE(valueRows.join(QString()), values);
+        for (const QString &row : valueRows) {
+            QCOMPARE(row.size() % 10, 0);
+            QVERIFY(row.endsWith(QLatin1String("000")));
+        }
+
         auto empty = PdfPrinter(work->filePath("empty.pdf"));
         QCOMPARE(PrintListing(*empty, QString(), family).pages.size(), 1);
         QCOMPARE(PdfPageCount(work->filePath("empty.pdf")), 1);
