@@ -1,10 +1,16 @@
 #include "pages/PageWindow.h"
 
 #include "pages/ClickLabel.h"
+#include "pages/PageDescriptions.h"
+#include "pages/SettingSearch.h"
 #include "pages/PageTable.h"
 #include "shell/Editor.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QSet>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -122,6 +128,7 @@ void PageWindow::Build()
 
     connect(tabStrip, &QTabBar::currentChanged, this, &PageWindow::OnTabChanged);
     TrackWidgets();
+    DescribeControls();
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the
     // window takes the size of its contents.
@@ -262,6 +269,19 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         return u;
     };
     auto addTrailing = [&](int r) {
+        // The change marker, in a column of its own; it keeps its room when
+        // hidden so that nothing moves when it shows.
+        auto *mark = new QLabel(QStringLiteral("\u25CF"));
+        mark->setObjectName(QStringLiteral("mark_") + c.name);
+        QPalette pal = mark->palette();
+        pal.setColor(QPalette::WindowText, QColor(0xd0, 0x60, 0x00));
+        mark->setPalette(pal);
+        QSizePolicy keep = mark->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        mark->setSizePolicy(keep);
+        mark->hide();
+        grid->addWidget(mark, r, 2, Qt::AlignVCenter);
+        markers.insert(c.name, mark);
         if (!c.help.isEmpty()) {
             QWidget *help = HelpLabel(c.help);
             grid->addWidget(help, r, 3);
@@ -471,9 +491,24 @@ void PageWindow::ReadForm()
 void PageWindow::Changed(const QString &name)
 {
     PageContext ctx = Context();
-    if (ControlChanged(ctx, name))
-        ShowState();
+    ControlChanged(ctx, name);
+    UserEdited();
 }
+
+void PageWindow::UserEdited()
+{
+    const SwitchValueSet before = lastValues;
+    ShowState();
+    if (lastValues != before)
+        emit Edited(before, lastValues);
+}
+
+SwitchValueSet PageWindow::ValuesShown() const
+{
+    return ValuesReadBack(definition, state, editor.store, editor.config.RunTypeRestricted);
+}
+
+bool PageWindow::HasChanges() const { return ValuesShown() != SavedValues(editor.store); }
 
 void PageWindow::TrackWidgets()
 {
@@ -492,6 +527,8 @@ void PageWindow::TrackWidgets()
                 state[name].index = i;
                 if (onSet)
                     Changed(name);
+                else
+                    UserEdited();
             });
             connect(list, &QComboBox::activated, this, [this, name, rule](int i) {
                 if (showing)
@@ -499,18 +536,24 @@ void PageWindow::TrackWidgets()
                 state[name].index = i;
                 if (rule)
                     Changed(name);
+                else
+                    UserEdited();
             });
         } else if (auto *box = qobject_cast<QCheckBox *>(it.value())) {
             connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
-                if (!showing)
-                    state[name].checked = on;
+                if (showing)
+                    return;
+                state[name].checked = on;
+                UserEdited();
             });
             if (rule)
                 connect(box, &QCheckBox::clicked, this, [this, name] { Changed(name); });
         } else if (auto *field = qobject_cast<QLineEdit *>(it.value())) {
             connect(field, &QLineEdit::textChanged, this, [this, name](const QString &text) {
-                if (!showing)
-                    state[name].text = text;
+                if (showing)
+                    return;
+                state[name].text = text;
+                UserEdited();
             });
             if (rule)
                 connect(field, &QLineEdit::textEdited, this, [this, name] { Changed(name); });
@@ -531,6 +574,7 @@ void PageWindow::TrackWidgets()
                         selected = i;
                 }
                 state[name].index = selected;
+                UserEdited();
             });
             if (rule)
                 connect(b, &QRadioButton::clicked, this, [this, name] { Changed(name); });
@@ -622,6 +666,187 @@ void PageWindow::ShowState()
         ShowRelated(name, cs.enabled);
     }
     showing = false;
+    lastValues = ValuesShown();
+    ShowChanges(lastValues);
+    emit Shown();
+}
+
+void PageWindow::ShowChanges(const SwitchValueSet &values)
+{
+    const SwitchValueSet saved = SavedValues(editor.store);
+    for (auto it = markers.cbegin(); it != markers.cend(); ++it) {
+        const ControlEntry *c = definition.Control(it.key());
+        if (!c || c->switchNumber <= 0)
+            continue;
+        const int n = c->switchNumber;
+        const bool changed = PositionsDiffer(*c, values[n], saved[n]);
+        if (it.value()->isHidden() == changed) {
+            it.value()->setVisible(changed);
+            it.value()->setToolTip(changed ? QStringLiteral("Changed: the file holds %1 in switch %2").arg(saved[n]).arg(n)
+                                           : QString());
+        }
+    }
+    // A tab whose page has changes carries a marker too.
+    static const QIcon dot = [] {
+        QPixmap pm(8, 8);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(0xd0, 0x60, 0x00));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(0, 0, 8, 8);
+        return QIcon(pm);
+    }();
+    for (int i = 0; i < tabStrip->count(); ++i) {
+        const PageDescription *page = PageDescriptionOf(PageIndexOfCaption(tabStrip->tabText(i)));
+        bool changed = false;
+        if (page) {
+            for (const ControlEntry &c : page->controls) {
+                if (c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0
+                    && PositionsDiffer(c, values[c.switchNumber], saved[c.switchNumber])) {
+                    changed = true;
+                    break;
+                }
+            }
+        }
+        if (tabStrip->tabIcon(i).isNull() == changed)
+            tabStrip->setTabIcon(i, changed ? dot : QIcon());
+    }
+}
+
+namespace {
+
+// The letter after a single '&' of a caption; a null QChar for none ("&&"
+// is a literal ampersand).
+QChar AccessKeyOf(const QString &text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toUpper();
+    }
+    return QChar();
+}
+
+// The caption with its access key on the letter at position at of the
+// shown text (-1: no key).
+QString WithAccessKey(const QString &shown, int at)
+{
+    QString out;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (i == at)
+            out += QLatin1Char('&');
+        out += shown[i];
+        if (shown[i] == QLatin1Char('&'))
+            out += QLatin1Char('&');
+    }
+    return out;
+}
+
+QString ShownText(const QString &caption)
+{
+    QString shown;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+} // namespace
+
+// The letters of the menu bar (File, Edit, Tools, About) are never taken by
+// a control, and no two controls of one sub-page share a key: a caption
+// whose key is taken moves it to a free letter, first at the start of a
+// word, else anywhere; one with no free letter has none.
+void AssignAccessKeys(const QVector<QWidget *> &frames)
+{
+    for (QWidget *frame : frames) {
+        if (!frame)
+            continue;
+        QSet<QChar> used{QLatin1Char('F'), QLatin1Char('E'), QLatin1Char('T'), QLatin1Char('A')};
+        auto place = [&](const QString &caption) -> QString {
+            const QChar key = AccessKeyOf(caption);
+            if (key.isNull())
+                return caption;
+            if (!used.contains(key)) {
+                used.insert(key);
+                return caption;
+            }
+            const QString shown = ShownText(caption);
+            for (int pass = 0; pass < 2; ++pass) {
+                for (int i = 0; i < shown.size(); ++i) {
+                    const QChar ch = shown[i].toUpper();
+                    const bool wordStart = i == 0 || !shown[i - 1].isLetterOrNumber();
+                    if (!ch.isLetterOrNumber() || ch.unicode() > 127 || used.contains(ch) || (pass == 0 && !wordStart))
+                        continue;
+                    used.insert(ch);
+                    return WithAccessKey(shown, i);
+                }
+            }
+            return WithAccessKey(shown, -1);
+        };
+        for (QWidget *w : frame->findChildren<QWidget *>()) {
+            if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+                const QString t = place(b->text());
+                if (t != b->text())
+                    b->setText(t);
+            } else if (auto *l = qobject_cast<QLabel *>(w); l && l->buddy()) {
+                const QString t = place(l->text());
+                if (t != l->text())
+                    l->setText(t);
+            }
+        }
+    }
+}
+
+void PageWindow::DescribeControls()
+{
+    AssignAccessKeys(framesByNumber);
+    for (const ControlEntry &c : definition.controls) {
+        if (c.bind == Bind::Rule || c.bind == Bind::Label || c.switchNumber <= 0)
+            continue;
+        const QString edits = PositionsText(c);
+        QVector<QWidget *> targets;
+        if (optionGroups.contains(c.name)) {
+            for (QRadioButton *b : optionGroups.value(c.name))
+                targets.append(b);
+        } else if (QWidget *w = widgets.value(c.name)) {
+            targets.append(w);
+        }
+        for (QWidget *w : targets) {
+            if (w->toolTip().isEmpty())
+                w->setToolTip(edits);
+            else if (!w->toolTip().contains(edits))
+                w->setToolTip(w->toolTip() + QLatin1Char('\n') + edits);
+            w->setAccessibleDescription(edits);
+            if (auto *list = qobject_cast<QComboBox *>(w)) {
+                // A turn of the mouse wheel over a list that has no focus
+                // scrolls the page and leaves the list alone.
+                list->setFocusPolicy(Qt::StrongFocus);
+                list->installEventFilter(this);
+            }
+        }
+    }
+}
+
+bool PageWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        auto *list = qobject_cast<QComboBox *>(watched);
+        if (list && !list->hasFocus()) {
+            event->ignore();
+            if (QWidget *parent = list->parentWidget())
+                QCoreApplication::sendEvent(parent, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Panels and frames whose every control is restricted go grey as a whole,

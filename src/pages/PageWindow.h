@@ -3,6 +3,7 @@
 #include "pages/PageDescription.h"
 #include "pages/PageLogic.h"
 #include "pages/PageState.h"
+#include "pages/EditHistory.h"
 
 #include <QHash>
 #include <QVector>
@@ -55,8 +56,21 @@ public:
 
     // What the page shows, as plain data.
     const PageState &State() const { return state; }
-    // Shows the page state in the widgets.
+    // Shows the page state in the widgets, with the change markers.
     void ShowState();
+    // The switch values the page would store if it were read back now.
+    SwitchValueSet ValuesShown() const;
+    // Whether what the page shows differs from the file as opened or saved.
+    bool HasChanges() const;
+
+signals:
+    // The user changed the page: the values before and after (every
+    // interlock included), for undo.
+    void Edited(const swted::SwitchValueSet &before, const swted::SwitchValueSet &after);
+    // The page showed its state again (markers may have changed).
+    void Shown();
+
+public:
 
     // A page window used again after it was unloaded starts as a new one
     // does: its own tab selected, the first sub-page, no control focused.
@@ -99,6 +113,13 @@ private:
     void ShowOptions(const QString &name, const ControlState &cs);
     void ShowRelated(const QString &name, bool enabled);
     void GreyRestrictedPanels();
+    // Tooltips and accessible descriptions that say what each control edits,
+    // the mouse wheel kept off lists without focus, access keys.
+    void DescribeControls();
+    void ShowChanges(const SwitchValueSet &values);
+    // A widget's value changed by the user (the state holds it already).
+    void UserEdited();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     QWidget *BuildSubPage(int k);
     void BuildControl(const ControlEntry &c, QGridLayout *grid);
     QGridLayout *GridFor(const ControlEntry &c);
@@ -106,6 +127,8 @@ private:
     PageDescription definition;
     PageState state;
     bool showing = false; // the widgets are being set from the state
+    SwitchValueSet lastValues{}; // what the page would store, as last shown
+    QHash<QString, QWidget *> markers; // change markers by control name
     QHash<QString, QStringList> shownItems; // the items each list shows
     QTabBar *tabStrip = nullptr;
     QStackedWidget *frames = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
+#include "pages/EditHistory.h"
 #include "shell/EditorConfiguration.h"
 
 #include <QString>
@@ -21,6 +22,8 @@ public:
     SwitchStore store;
     EditorConfiguration config;
     OptionsDocument file;
+    // What the user did to the switch store, for undo and redo.
+    EditHistory history;
     // The program's directory with its trailing separator: Swted.ini and the
     // description files are found there.
     QString ProgramDirectory;

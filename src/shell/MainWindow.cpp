@@ -24,6 +24,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace swted {
@@ -70,6 +72,15 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     BuildMenus();
+    // The status bar: unsaved changes, and for the restricted run type why
+    // some settings are grey.
+    unsavedLabel = new QLabel(this);
+    unsavedLabel->setObjectName(QStringLiteral("lblUnsaved"));
+    restrictedLabel = new QLabel(QStringLiteral("Greyed settings are not used by the configured program (T-KOR)"), this);
+    restrictedLabel->setObjectName(QStringLiteral("lblRestricted"));
+    statusBar()->addWidget(unsavedLabel);
+    statusBar()->addPermanentWidget(restrictedLabel);
+    restrictedLabel->hide();
     EnterNoFileState();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
 }
@@ -113,6 +124,16 @@ void MainWindow::BuildMenus()
     mnuFilExit->setObjectName(QStringLiteral("mnuFilExit"));
     mnuFilExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    // Undo and redo go over every change the user makes to the switches.
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditUndo = mnuEdit->addAction(QStringLiteral("&Undo"), this, &MainWindow::UndoCommand);
+    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = mnuEdit->addAction(QStringLiteral("&Redo"), this, &MainWindow::RedoCommand);
+    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    mnuEditRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuSeaFind = mnuTools->addAction(QStringLiteral("Find &Option Switch"), this, &MainWindow::FindCommand);
@@ -138,6 +159,8 @@ void MainWindow::EnterNoFileState()
     mnuTools->setEnabled(false);
     mnuTools->menuAction()->setEnabled(false);
     setWindowTitle(EditorCaption);
+    editor.history.Clear();
+    UpdateEditState();
 }
 
 void MainWindow::EnterFileState()
@@ -147,7 +170,43 @@ void MainWindow::EnterFileState()
     mnuFilSaveAs->setEnabled(true);
     mnuTools->setEnabled(true);
     mnuTools->menuAction()->setEnabled(true);
+    editor.history.Clear();
+    UpdateEditState();
 }
+
+void MainWindow::UpdateEditState()
+{
+    mnuEditUndo->setEnabled(editor.file.FileLoaded && editor.history.CanUndo());
+    mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
+    if (!statusBar())
+        return;
+    PageWindow *page = ActivePage();
+    const bool changed = editor.file.FileLoaded
+        && (page ? page->HasChanges() : CurrentValues(editor.store) != SavedValues(editor.store));
+    unsavedLabel->setText(changed ? QStringLiteral("Unsaved changes") : QString());
+    restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
+}
+
+void MainWindow::RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after)
+{
+    editor.history.Record(before, after);
+    UpdateEditState();
+}
+
+// The store goes back (or forward) to the values of a step, and the page on
+// screen shows them.
+void MainWindow::GoToValues(const std::optional<SwitchValueSet> &values)
+{
+    if (!values)
+        return;
+    RestoreValues(editor.store, *values);
+    if (PageWindow *page = ActivePage())
+        page->LayoutForm();
+    UpdateEditState();
+}
+
+void MainWindow::UndoCommand() { GoToValues(editor.history.Undo()); }
+void MainWindow::RedoCommand() { GoToValues(editor.history.Redo()); }
 
 bool MainWindow::StartUp(const QString &commandLine, const QString &programDirectory)
 {
@@ -190,7 +249,8 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // The client area fits the page with room around it; never smaller than
     // what the menus need.
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
-    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height();
+    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
+        + statusBar()->sizeHint().height();
     resize(qMax(w, minimumSizeHint().width()), h);
     if (centre) {
         if (const QScreen *s = screen()) {
@@ -246,6 +306,8 @@ QMdiSubWindow *MainWindow::BuildPageWindow(int index)
     PageWindow *page = CreatePage(index, editor, *this);
     if (!page)
         return nullptr;
+    connect(page, &PageWindow::Edited, this, &MainWindow::RecordEdit);
+    connect(page, &PageWindow::Shown, this, &MainWindow::UpdateEditState);
     auto *sub = new QMdiSubWindow;
     sub->setWindowFlags(Qt::FramelessWindowHint);
     sub->setWidget(page);
@@ -373,6 +435,7 @@ void MainWindow::SaveCommand()
 {
     StoreActivePage();
     SaveOptionsFile(editor);
+    ShowSavedState();
 }
 
 void MainWindow::SaveAsCommand()
@@ -380,6 +443,15 @@ void MainWindow::SaveAsCommand()
     StoreActivePage();
     if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
         setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+    ShowSavedState();
+}
+
+// After a save the change markers compare with the file as now saved.
+void MainWindow::ShowSavedState()
+{
+    if (PageWindow *page = ActivePage())
+        page->ShowState();
+    UpdateEditState();
 }
 
 void MainWindow::ExitCommand()
@@ -396,9 +468,13 @@ void MainWindow::ExitCommand()
 
 void MainWindow::DefaultAllCommand()
 {
+    PageWindow *page = ActivePage();
+    const SwitchValueSet before = page ? page->ValuesShown() : CurrentValues(editor.store);
     editor.store.DefaultAllSwitches();
-    if (PageWindow *page = ActivePage())
+    if (page)
         page->LayoutForm();
+    // One step of undo, however many switches it changed.
+    RecordEdit(before, page ? page->ValuesShown() : CurrentValues(editor.store));
 }
 
 void MainWindow::AboutCommand()

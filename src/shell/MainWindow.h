@@ -8,6 +8,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -38,6 +39,8 @@ public:
     void SaveAsCommand();
     void ExitCommand();
     void DefaultAllCommand();
+    void UndoCommand();
+    void RedoCommand();
     void AboutCommand();
     // Tools: the find window, and the testing listing of the file being
     // edited in the edit window.
@@ -70,6 +73,11 @@ protected:
 
 private:
     void BuildMenus();
+    void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after);
+    void GoToValues(const std::optional<SwitchValueSet> &values);
+    // The Edit menu's items and the status bar, after any change.
+    void UpdateEditState();
+    void ShowSavedState();
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
@@ -99,6 +107,11 @@ private:
 public:
     QMenu *mnuFilE = nullptr;
     QMenu *mnuTools = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QLabel *unsavedLabel = nullptr;
+    QLabel *restrictedLabel = nullptr;
     QAction *munFilOpen = nullptr;
     QAction *mnuFilClose = nullptr;
     QAction *mnuFilSave = nullptr;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/SwitchStore.h"
+#include "pages/PageDescription.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace swted {
+
+class PageState;
+
+using SwitchValueSet = std::array<int32_t, SwitchCount + 1>; // entry 0 unused
+
+SwitchValueSet CurrentValues(const SwitchStore &store);
+SwitchValueSet SavedValues(const SwitchStore &store);
+void RestoreValues(SwitchStore &store, const SwitchValueSet &values);
+
+// The values the store would hold if the page were read back now: the page
+// rules run on copies of the store and the state, with no message shown.
+SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &state, const SwitchStore &store,
+                              bool restricted);
+
+// Whether the positions a control edits differ between two values of its
+// switch.
+bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b);
+
+// Undo and redo over whole sets of switch values: each step is what one
+// user action did to the store, with every interlock it set off.
+class EditHistory {
+public:
+    // Records a step from before to after; nothing when they are equal.
+    // A new step drops what could be redone.
+    void Record(const SwitchValueSet &before, const SwitchValueSet &after);
+    bool CanUndo() const { return undone < steps.size(); }
+    bool CanRedo() const { return undone > 0; }
+    // The values to go back to, or forward to.
+    std::optional<SwitchValueSet> Undo();
+    std::optional<SwitchValueSet> Redo();
+    void Clear();
+
+private:
+    struct Step {
+        SwitchValueSet before, after;
+    };
+    std::vector<Step> steps;
+    size_t undone = 0; // steps at the end that have been undone
+};
+
+} // namespace swted

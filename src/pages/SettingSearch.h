@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pages/PageDescription.h"
+
+#include <QString>
+#include <QVector>
+
+namespace swted {
+
+// Where a setting is edited: its page, sub-page, panel and control, and the
+// text that names it for the user.
+struct SettingHit {
+    int page = 0;      // page index
+    int subPage = 1;
+    QString panel;     // panel title as shown
+    QString control;   // object name of the control
+    QString caption;   // what names the setting (its caption, frame or panel)
+    int switchNumber = 0;
+};
+
+// The settings of every available page that match all words of the query,
+// in the order of the tab strip and of each page. A word matches, without
+// regard to case, a part of the control's caption, list items or option
+// captions, the titles of its panel and frame, the tip of its help label, or,
+// when it is a number, the switch it edits.
+QVector<SettingHit> SearchSettings(const QString &query);
+
+// "Switch 9, position 3", "Switch 41, positions 6 to 7", "Switch 10, whole
+// value": what a control edits.
+QString PositionsText(const ControlEntry &c);
+
+} // namespace swted
