@@ -91,10 +91,6 @@ bool TestingToolOn(const QString &environmentValue)
 
 bool TestingToolOn() { return TestingToolOn(qEnvironmentVariable("OSTESTING")); }
 
-} // namespace swted
-
-namespace swted {
-
 QString ChoosePrinterFont(const QVector<FontFamily> &fonts)
 {
     for (const FontFamily &f : fonts) {

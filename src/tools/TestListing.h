@@ -18,17 +18,14 @@ struct TestListing {
 
 // Lines end with CR LF, the last one too. The store and the document are
 // only read. A table whose switches per line do not divide 140 lists
-// switches up to 140 only: its last line holds the values that remain, and
-// its tail follows them after two blanks.
+// no switch past 140: its last line holds the values that remain, and its
+// tail follows them after two blanks. A table that stops short of 140 (six
+// a line make 23 lines) lists the switches its lines hold, as the file does.
 TestListing BuildTestListing(const OptionsDocument &doc, const SwitchStore &store);
 
 // The tool is on when OSTESTING equals "YES", without regard to case.
 bool TestingToolOn(const QString &environmentValue);
 bool TestingToolOn();
-
-} // namespace swted
-
-namespace swted {
 
 // A font the printer offers.
 struct FontFamily {
