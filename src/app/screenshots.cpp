@@ -10,9 +10,19 @@
 #include "shell/ScriptedPrompts.h"
 #include "tools/AboutWindow.h"
 #include "tools/Example73Window.h"
+#include "tools/EditWindow.h"
+#include "tools/FindWindow.h"
+#include "tools/SwitchLocations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
 #include <cstdio>
@@ -32,6 +42,14 @@ void Save(QWidget *w, const QString &path)
     w->grab().save(path);
     std::printf("%s\n", qPrintable(path));
 }
+
+// The find window on its own: a search from it goes nowhere.
+struct NoPages : SwitchPages {
+    int PageOnScreen() const override { return -1; }
+    void UnloadPageOnScreen() override {}
+    void OpenPage(int) override {}
+    void BringSubPageForward(int, int) override {}
+};
 
 } // namespace
 
@@ -97,6 +115,46 @@ int main(int argc, char *argv[])
             }
         }
     }
+    // The find window, and the page it finds for switch 78.
+    {
+        NoPages none;
+        FindWindow find(prompts, none, &window);
+        find.Text1->setText(QStringLiteral("78"));
+        find.show();
+        Save(&find, out + QStringLiteral("/find.png"));
+    }
+    QTimer::singleShot(0, &window, [] {
+        if (auto *find = qobject_cast<FindWindow *>(QApplication::activeModalWidget())) {
+            find->Text1->setText(QStringLiteral("78"));
+            find->Find->click();
+        }
+    });
+    window.FindCommand();
+    Save(&window, out + QStringLiteral("/find-78.png"));
+
+    // The testing listing in the edit window, and its printout.
+    window.ShowTestListing();
+    if (EditWindow *edit = window.Edit()) {
+        edit->FileText->horizontalScrollBar()->setValue(0);
+        Save(edit, out + QStringLiteral("/edit-window.png"));
+        const QString pdf = out + QStringLiteral("/edit-printout.pdf");
+        edit->SetPrinterSource([pdf] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setPageSize(QPageSize(QPageSize::A4));
+            return printer;
+        });
+        edit->PrintSettings();
+        std::printf("%s\n", qPrintable(pdf));
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+            QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+                                                           out + QStringLiteral("/edit-printout")});
+            std::printf("%s\n", qPrintable(out + QStringLiteral("/edit-printout-*.png")));
+        }
+        edit->close();
+    }
+
     AboutWindow about(window.VersionText(), &window);
     about.show();
     Save(&about, out + QStringLiteral("/about.png"));

@@ -12,6 +12,10 @@
 #include "shell/FileCommands.h"
 #include "shell/Prompts.h"
 #include "tools/AboutWindow.h"
+#include "tools/EditWindow.h"
+#include "tools/FindWindow.h"
+#include "tools/SwitchLocations.h"
+#include "tools/TestListing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,6 +37,32 @@ namespace swted {
 
 namespace {
 const QString EditorCaption = QStringLiteral("Options Editor");
+
+// The pages of the main window as the find command sees them.
+class MainWindowPages : public SwitchPages {
+public:
+    explicit MainWindowPages(MainWindow &window) : window(window) {}
+    int PageOnScreen() const override
+    {
+        const PageWindow *page = window.ActivePage();
+        return page ? page->Definition().index : -1;
+    }
+    void UnloadPageOnScreen() override
+    {
+        if (PageWindow *page = window.ActivePage())
+            window.UnloadPage(page);
+    }
+    void OpenPage(int index) override { window.OpenPage(index); }
+    void BringSubPageForward(int index, int subPage) override
+    {
+        PageWindow *page = window.ActivePage();
+        if (page && page->Definition().index == index)
+            page->ShowSubPage(subPage);
+    }
+
+private:
+    MainWindow &window;
+};
 } // namespace
 
 MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), editor(editor)
@@ -65,6 +95,8 @@ MainWindow::~MainWindow()
 {
     if (tipWindow)
         delete tipWindow;
+    if (editWindow)
+        delete editWindow;
 }
 
 bool MainWindow::PageOpen(int index) const
@@ -110,8 +142,13 @@ void MainWindow::BuildMenus()
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuSeaFind = mnuTools->addAction(QStringLiteral("Find &Option Switch"), this, &MainWindow::FindCommand);
+    mnuSeaFind->setObjectName(QStringLiteral("mnuSeaFind"));
     mnuTooDefAll = mnuTools->addAction(QStringLiteral("Default &All Switches"), this, &MainWindow::DefaultAllCommand);
     mnuTooDefAll->setObjectName(QStringLiteral("mnuTooDefAll"));
+    mnuOSTesting = mnuTools->addAction(QStringLiteral("O&STesting"), this, &MainWindow::OSTestingCommand);
+    mnuOSTesting->setObjectName(QStringLiteral("mnuOSTesting"));
+    mnuOSTesting->setVisible(false);
 
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"), this, &MainWindow::AboutCommand);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -273,6 +310,8 @@ void MainWindow::RedoCommand() { GoToValues(editor.history.Redo()); }
 bool MainWindow::StartUp(const QString &commandLine, const QString &programDirectory)
 {
     versionText = ComposeVersionText(SWTED_VERSION_MAJOR, SWTED_VERSION_MINOR, SWTED_VERSION_PATCH);
+    testingTool = TestingToolOn();
+    mnuOSTesting->setVisible(testingTool);
     editor.ProgramDirectory = WithTrailingSeparator(
         programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
     if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, editor.prompts))
@@ -289,6 +328,7 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
                 EnterNoFileState();
                 return true;
             }
+            FileRead();
             EnterFileState();
             ShowFirstPage(240, true);
         }
@@ -478,6 +518,7 @@ void MainWindow::OpenOptionsFile()
         EnterNoFileState();
         return;
     }
+    FileRead();
     EnterFileState();
     ShowFirstPage(180, false);
 }
@@ -541,6 +582,51 @@ void MainWindow::AboutCommand()
     about.exec();
 }
 
+void MainWindow::FindCommand()
+{
+    MainWindowPages pages(*this);
+    FindWindow find(editor.prompts, pages, this);
+    find.exec();
+}
+
+void MainWindow::FileRead()
+{
+    if (testingTool)
+        ShowTestListing();
+}
+
+void MainWindow::OSTestingCommand()
+{
+    // The listing shows the file as a save would write it, so the page on
+    // screen is stored first, as a save does.
+    StoreActivePage();
+    ShowTestListing();
+}
+
+void MainWindow::ShowTestListing()
+{
+    BusyCursor busy(editor.prompts);
+    const TestListing listing = BuildTestListing(editor.file, editor.store);
+    if (!editWindow) {
+        editWindow = new EditWindow(editor.prompts, this);
+        editWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    QString pdf = editor.file.CurrentFilePath;
+    const int dot = static_cast<int>(pdf.lastIndexOf(QLatin1Char('.')));
+    if (dot > LastSeparator(pdf))
+        pdf.truncate(dot);
+    editWindow->SetPdfName(pdf + QStringLiteral(".pdf"));
+    editWindow->SetListing(listing);
+    editWindow->show();
+    editWindow->raise();
+    editWindow->activateWindow();
+}
+
+EditWindow *MainWindow::Edit() const
+{
+    return editWindow.data();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!exiting && editor.file.FileLoaded && ActivePage()) {
@@ -553,6 +639,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (tipWindow)
         tipWindow->close();
+    if (editWindow)
+        editWindow->close();
     event->accept();
 }
 

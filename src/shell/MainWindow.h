@@ -19,6 +19,7 @@ class QMenu;
 
 namespace swted {
 
+class EditWindow;
 class Editor;
 class TipWindow;
 
@@ -47,6 +48,14 @@ public:
     void ShowSearchResults(const QString &query);
     void RedoCommand();
     void AboutCommand();
+    // Tools: the find window, and the testing listing of the file being
+    // edited in the edit window.
+    void FindCommand();
+    void OSTestingCommand();
+    void ShowTestListing();
+    EditWindow *Edit() const;
+    // Whether OSTESTING asked for the testing tool at start-up.
+    bool TestingTool() const { return testingTool; }
 
     // Pages.
     PageWindow *ActivePage() const;
@@ -80,6 +89,8 @@ private:
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
+    // After every successful read: the testing listing, when it is on.
+    void FileRead();
     void CentreActivePage();
     // Grows the window, within the screen, when a page does not fit its client area.
     void FitPage(QWidget *page);
@@ -98,6 +109,8 @@ private:
     // their page opens, so that a page switch does not build its widgets anew.
     std::array<QPointer<QMdiSubWindow>, PageCount> parkedPages{};
     QPointer<TipWindow> tipWindow;
+    QPointer<EditWindow> editWindow;
+    bool testingTool = false;
 
 public:
     QMenu *mnuFilE = nullptr;
@@ -115,7 +128,9 @@ public:
     QAction *mnuFilSave = nullptr;
     QAction *mnuFilSaveAs = nullptr;
     QAction *mnuFilExit = nullptr;
+    QAction *mnuSeaFind = nullptr;
     QAction *mnuTooDefAll = nullptr;
+    QAction *mnuOSTesting = nullptr;
     QAction *mnuAbout = nullptr;
 };
 

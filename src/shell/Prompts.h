@@ -7,7 +7,7 @@
 
 namespace swted {
 
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Exclamation, Stop, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 

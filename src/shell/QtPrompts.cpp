@@ -24,13 +24,17 @@ Answer QtPrompts::ShowMessage(const Message &message)
         icon = QMessageBox::Critical;
     else if (message.icon == MessageIcon::Information)
         icon = QMessageBox::Information;
-    const QMessageBox::StandardButtons buttons = message.buttons == MessageButtons::YesNoCancel
-        ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-        : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (message.buttons == MessageButtons::YesNo)
+        buttons = QMessageBox::Yes | QMessageBox::No;
+    else if (message.buttons == MessageButtons::YesNoCancel)
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(icon, message.title, DisplayText(message.text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == MessageButtons::YesNoCancel)
         box.setEscapeButton(QMessageBox::Cancel);
+    else if (message.buttons == MessageButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
