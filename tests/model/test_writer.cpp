@@ -276,6 +276,7 @@ private slots:
         WriteBytes(path, "keep me\r\n");
         QVERIFY(QDir(dir.path()).mkdir("Job.BAK")); // the backup name is taken by a directory
         OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        RebuildHeadLines(doc);
         store.SetWholeValue(1, 3);
         Build(doc);
         const WriteOutcome w = WriteOptionsFile(doc, store, path);
@@ -292,6 +293,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("no/such/dir/Job.OPT");
         OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        RebuildHeadLines(doc);
         store.SetWholeValue(1, 3);
         Build(doc);
         const WriteOutcome w = WriteOptionsFile(doc, store, path);

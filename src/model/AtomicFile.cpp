@@ -1,0 +1,168 @@
+#include "model/AtomicFile.h"
+
+#include "model/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace swted {
+
+int FileOps::Open(const char *path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+ssize_t FileOps::Write(int fd, const char *data, size_t size) { return ::write(fd, data, size); }
+int FileOps::Sync(int fd) { return ::fsync(fd); }
+int FileOps::Close(int fd) { return ::close(fd); }
+int FileOps::Rename(const char *from, const char *to) { return ::rename(from, to); }
+int FileOps::Unlink(const char *path) { return ::unlink(path); }
+int FileOps::ChangeMode(int fd, mode_t mode) { return ::fchmod(fd, mode); }
+int FileOps::ChangeOwner(int fd, uid_t uid, gid_t gid) { return ::fchown(fd, uid, gid); }
+
+FileOps &FileOps::System()
+{
+    static FileOps ops; // stateless
+    return ops;
+}
+
+FileIdentity IdentityOf(const QString &path)
+{
+    struct stat st;
+    FileIdentity id;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        id.exists = true;
+        id.mode = st.st_mode & 07777;
+        id.uid = st.st_uid;
+        id.gid = st.st_gid;
+    }
+    return id;
+}
+
+QString SaveTargetOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString canonical = info.canonicalFilePath();
+    // A link to a file that does not exist yet: the save creates that file.
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+namespace {
+
+QString Reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Opens a new file beside the target under a name no other file has.
+int OpenTemporary(const QString &path, FileOps &ops, QByteArray &temporary)
+{
+    const QString directory = DirectoryOf(path);
+    const QString name = path.mid(directory.size());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate() % 0x1000000u, 36);
+        temporary = QFile::encodeName(directory + QLatin1Char('.') + name + QLatin1Char('.') + suffix
+                                      + QStringLiteral(".swted-tmp"));
+        const int fd = ops.Open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, const QByteArray &bytes, FileOps &ops)
+{
+    const char *p = bytes.constData();
+    size_t left = static_cast<size_t>(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ops.Write(fd, p, qMin<size_t>(left, size_t(1) << 20));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void KeepIdentity(int fd, const FileIdentity &identity, FileOps &ops)
+{
+    if (identity.uid != ::geteuid() || identity.gid != ::getegid()) {
+        // Only a privileged process may give a file away; a user may still
+        // keep the group when a member of it. Otherwise the file is the
+        // saver's, as any new file would be.
+        if (ops.ChangeOwner(fd, identity.uid, identity.gid) != 0)
+            ops.ChangeOwner(fd, static_cast<uid_t>(-1), identity.gid);
+    }
+}
+
+} // namespace
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, const FileIdentity &identity,
+                         QString *error, FileOps &ops)
+{
+    auto fail = [&](int code) {
+        if (error)
+            *error = Reason(code);
+        return false;
+    };
+
+    QByteArray temporary;
+    const int fd = OpenTemporary(path, ops, temporary);
+    if (fd < 0)
+        return fail(errno);
+
+    // Every step up to the rename is checked: a byte that did not reach the
+    // disk is a failed save, and the temporary file goes.
+    auto abandon = [&](int code) {
+        ops.Close(fd);
+        ops.Unlink(temporary.constData());
+        return fail(code);
+    };
+    if (!WriteAll(fd, bytes, ops))
+        return abandon(errno);
+    if (identity.exists) {
+        // The owner first: changing it clears the set-id bits that the mode
+        // then puts back.
+        KeepIdentity(fd, identity, ops);
+        if (ops.ChangeMode(fd, identity.mode) != 0)
+            return abandon(errno);
+    }
+    if (ops.Sync(fd) != 0)
+        return abandon(errno);
+    if (ops.Close(fd) != 0) {
+        const int code = errno;
+        ops.Unlink(temporary.constData());
+        return fail(code);
+    }
+    if (ops.Rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int code = errno;
+        ops.Unlink(temporary.constData());
+        return fail(code);
+    }
+
+    // The rename itself reaches the disk with the directory; a failure here
+    // no longer changes what the path holds.
+    QString directory = DirectoryOf(path);
+    if (directory.isEmpty())
+        directory = QStringLiteral(".");
+    const int dirFd = ops.Open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (dirFd >= 0) {
+        ops.Sync(dirFd);
+        ops.Close(dirFd);
+    }
+    return true;
+}
+
+} // namespace swted
