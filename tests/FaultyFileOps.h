@@ -21,6 +21,7 @@ public:
     int syncError = 0;
     int closeError = 0;
     int renameError = 0;
+    int modeError = 0;
     // Which rename fails: 1 the first, 2 the second...; 0 every one.
     int failingRename = 0;
 
@@ -58,6 +59,14 @@ public:
             return -1;
         }
         return r;
+    }
+    int ChangeMode(int fd, mode_t mode) override
+    {
+        if (modeError) {
+            errno = modeError;
+            return -1;
+        }
+        return FileOps::ChangeMode(fd, mode);
     }
     int Rename(const char *from, const char *to) override
     {

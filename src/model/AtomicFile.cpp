@@ -59,15 +59,16 @@ QString Reason(int error)
 }
 
 // Opens a new file beside the target under a name no other file has.
-int OpenTemporary(const QString &path, FileOps &ops, QByteArray &temporary)
+int OpenTemporary(const QString &path, mode_t mode, FileOps &ops, QByteArray &temporary)
 {
     const QString directory = DirectoryOf(path);
-    const QString name = path.mid(directory.size());
+    // Cut so that the temporary name stays within the longest file name.
+    const QString name = path.mid(directory.size()).left(200);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString suffix = QString::number(QRandomGenerator::global()->generate() % 0x1000000u, 36);
         temporary = QFile::encodeName(directory + QLatin1Char('.') + name + QLatin1Char('.') + suffix
                                       + QStringLiteral(".swted-tmp"));
-        const int fd = ops.Open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ops.Open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -118,8 +119,12 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, const Fil
         return false;
     };
 
+    // The temporary file of an existing file starts readable by its owner
+    // only, so that it shows no more than the file did even where its mode
+    // cannot be set (file systems without permission bits); a new file gets
+    // the usual mode.
     QByteArray temporary;
-    const int fd = OpenTemporary(path, ops, temporary);
+    const int fd = OpenTemporary(path, identity.exists ? 0600 : 0666, ops, temporary);
     if (fd < 0)
         return fail(errno);
 
@@ -136,10 +141,11 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, const Fil
         // The owner first: changing it clears the set-id bits that the mode
         // then puts back.
         KeepIdentity(fd, identity, ops);
-        if (ops.ChangeMode(fd, identity.mode) != 0)
-            return abandon(errno);
+        ops.ChangeMode(fd, identity.mode);
     }
-    if (ops.Sync(fd) != 0)
+    // A file that cannot be synced at all (EINVAL and the like) has nothing
+    // more to flush; every other error means bytes that may not be there.
+    if (ops.Sync(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
         return abandon(errno);
     if (ops.Close(fd) != 0) {
         const int code = errno;

@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("disk full after a page") << qint64(4096) << 0 << 0 << 0 << ENOSPC;
         QTest::newRow("disk full before the last byte") << qint64(newBytes.size() - 1) << 0 << 0 << 0 << ENOSPC;
         QTest::newRow("sync fails") << qint64(-1) << EIO << 0 << 0 << EIO;
+        QTest::newRow("sync finds the disk full") << qint64(-1) << ENOSPC << 0 << 0 << ENOSPC;
         QTest::newRow("close fails") << qint64(-1) << 0 << EDQUOT << 0 << EDQUOT;
         QTest::newRow("rename refused") << qint64(-1) << 0 << 0 << EACCES << EACCES;
     }
@@ -87,6 +88,15 @@ private slots:
         QCOMPARE(LeftoverTemporaries(work->path()), QStringList());
         QVERIFY(!WriteFileAtomically(work->filePath("no/such/dir/X.OPT"), newBytes, FileIdentity(), &error));
         QCOMPARE(error, Reason(ENOENT));
+        // A name as long as a name may be still has room for its temporary file.
+        const QString longest = work->filePath(QString(251, QLatin1Char('L')) + ".OPT");
+        QVERIFY2(WriteFileAtomically(longest, newBytes, IdentityOf(longest), &error), qPrintable(error));
+        QCOMPARE(ReadBytes(longest), newBytes);
+        // A file that cannot be synced at all is saved all the same.
+        FaultyFileOps noSync;
+        noSync.syncError = EINVAL;
+        QVERIFY(WriteFileAtomically(File(), oldBytes, IdentityOf(File()), &error, noSync));
+        QCOMPARE(ReadBytes(File()), oldBytes);
     }
 
     void modeIsKept()
@@ -97,6 +107,13 @@ private slots:
             QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), nullptr));
             QCOMPARE(ModeOf(File()), mode);
         }
+        // Where the mode cannot be set, the file is its owner's only: it
+        // never shows more than it did.
+        FaultyFileOps noMode;
+        noMode.modeError = EPERM;
+        QCOMPARE(::chmod(QFile::encodeName(File()).constData(), 0644), 0);
+        QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), nullptr, noMode));
+        QCOMPARE(ModeOf(File()), mode_t(0600));
         // A file saved for the first time gets the usual mode of a new file.
         const QString fresh = work->filePath("NEW.OPT");
         QVERIFY(WriteFileAtomically(fresh, newBytes, IdentityOf(fresh), nullptr));
