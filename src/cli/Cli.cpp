@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "model/Messages.h"
 #include "model/TextFile.h"
 #include "pages/PageTour.h"
 #include "shell/Editor.h"
@@ -134,7 +135,7 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         } else if (option.startsWith(QLatin1String("--program-dir="))) {
             programDirectory = option.mid(14);
         } else {
-            return BadUsage(err, QStringLiteral("unknown option ") + option);
+            return BadUsage(err, QStringLiteral("unknown option ") + msg::ShortToken(option));
         }
     }
     if (args.isEmpty())
@@ -157,7 +158,7 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
             int n = 0;
             int32_t v = 0;
             if (!ParseAssignment(args[i], n, v))
-                return BadUsage(err, QStringLiteral("bad assignment '") + args[i]
+                return BadUsage(err, QStringLiteral("bad assignment '") + msg::ShortToken(args[i])
                                          + QStringLiteral("': N must be 1 to 140 and V a 32-bit whole number"));
             assignments[n] = v;
         }
@@ -179,7 +180,7 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         if (args.isEmpty())
             return BadUsage(err, QStringLiteral("normalize needs at least one FILE"));
     } else {
-        return BadUsage(err, QStringLiteral("unknown command ") + command);
+        return BadUsage(err, QStringLiteral("unknown command ") + msg::ShortToken(command));
     }
 
     ConsolePrompts prompts(err);

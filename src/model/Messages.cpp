@@ -7,18 +7,27 @@ namespace swted::msg {
 namespace {
 const QString CR = QStringLiteral("\r");
 const QString LF = QStringLiteral("\n");
+const QString Unchanged = QStringLiteral("The file on disk is unchanged; your changes are still in the editor.");
 } // namespace
+
+QString ShortToken(const QString &token)
+{
+    constexpr qsizetype Shown = 40;
+    if (token.size() <= Shown)
+        return token;
+    return token.left(Shown) + QStringLiteral("...");
+}
 
 QString TestStringNotFound(const QString &keyword, const QString &path)
 {
-    return QStringLiteral("Test String '") + keyword + QStringLiteral("' not found in ") + path;
+    return QStringLiteral("Test String '") + ShortToken(keyword) + QStringLiteral("' not found in ") + path;
 }
 
 QString NoMatchingFileType(const QString &path, const QString &extension)
 {
     const QString what = extension.isEmpty()
         ? QStringLiteral("its name has no extension")
-        : QStringLiteral("its extension '") + extension + QStringLiteral("' matches no file type");
+        : QStringLiteral("its extension '") + ShortToken(extension) + QStringLiteral("' matches no file type");
     return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR + what
         + QStringLiteral(" listed in Swted.ini.");
 }
@@ -26,7 +35,7 @@ QString NoMatchingFileType(const QString &path, const QString &extension)
 QString NoSwitchTable(const QString &path, const QString &extension)
 {
     return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
-        + QStringLiteral("the file type ") + extension
+        + QStringLiteral("the file type ") + ShortToken(extension)
         + QStringLiteral(" has no option switch table (Swted.ini gives it no switches per line).");
 }
 
@@ -52,9 +61,18 @@ QString FileEndsEarly(const QString &path, int lineCount, int switchLineCount)
 QString ValueOutOfRange(const QString &path, int line, int switchNumber, const QString &token)
 {
     return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
-        + QStringLiteral("the value '") + token + QStringLiteral("' of Option Switch")
+        + QStringLiteral("the value '") + ShortToken(token) + QStringLiteral("' of Option Switch")
         + NumberText(switchNumber) + QStringLiteral(" on line") + NumberText(line)
         + QStringLiteral(" is outside the range of -2147483648 to 2147483647.");
+}
+
+QString KeywordWithoutHeadLines(const QString &path, const QString &extension, const QString &keyword)
+{
+    return QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the file type ") + ShortToken(extension) + QStringLiteral(" has the keyword ")
+        + ShortToken(keyword)
+        + QStringLiteral(" but no head lines (Swted.ini gives it HEADLINES 0), so its keyword line would be"
+                         " taken for a switch line and lost on saving.");
 }
 
 QString DescriptionFileNotFound(const QString &name, const QString &programDirectory)
@@ -72,8 +90,33 @@ QString BackupFailed(const QString &path, const QString &backup, const QString &
 
 QString WriteFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot write ") + path + QStringLiteral(":") + CR + reason + CR
-        + QStringLiteral("The file on disk is unchanged; your changes are still in the editor.");
+    return QStringLiteral("Cannot write ") + path + QStringLiteral(":") + CR + reason + CR + Unchanged;
+}
+
+QString WouldNotReadBack(const QString &path, const QString &extension, const QString &why)
+{
+    return QStringLiteral("Cannot save ") + path + QStringLiteral(":") + CR
+        + QStringLiteral("the layout of the file type ") + ShortToken(extension)
+        + QStringLiteral(" cannot hold this option switch table (written that way, ") + why
+        + QStringLiteral(").") + CR + Unchanged;
+}
+
+QString ReadBackDiffers(int switchNumber, long long readBack, long long value)
+{
+    return QStringLiteral("Option Switch") + NumberText(switchNumber) + QStringLiteral(" would read back as")
+        + NumberText(readBack) + QStringLiteral(" instead of") + NumberText(value);
+}
+
+QString ReadBackFails(const QString &path, const QString &readerMessage)
+{
+    QString reason = readerMessage;
+    const QString own = QStringLiteral("Cannot read ") + path + QStringLiteral(":") + CR;
+    if (reason.startsWith(own))
+        reason = reason.mid(own.size());
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    reason.replace(CR, QStringLiteral(" "));
+    return QStringLiteral("the file would not read: ") + reason;
 }
 
 QString ConvertQuestion(const QString &currentPath)

@@ -11,6 +11,10 @@ inline const QString SaveQuestionTitle = QStringLiteral("Quarnel Editing Suite")
 
 namespace msg {
 
+// A text taken from a file or a command line, as messages show it: at most
+// its first 40 characters, then "...", so that a message always fits a screen.
+QString ShortToken(const QString &token);
+
 // Reading an options file.
 QString TestStringNotFound(const QString &keyword, const QString &path);
 QString NoMatchingFileType(const QString &path, const QString &extension);
@@ -19,11 +23,16 @@ QString CannotOpenFile(const QString &path, const QString &reason);
 QString EmptyFile(const QString &path);
 QString FileEndsEarly(const QString &path, int lineCount, int switchLineCount);
 QString ValueOutOfRange(const QString &path, int line, int switchNumber, const QString &token);
+QString KeywordWithoutHeadLines(const QString &path, const QString &extension, const QString &keyword);
 
 // Writing an options file.
 QString DescriptionFileNotFound(const QString &name, const QString &programDirectory);
 QString BackupFailed(const QString &path, const QString &backup, const QString &reason);
 QString WriteFailed(const QString &path, const QString &reason);
+QString WouldNotReadBack(const QString &path, const QString &extension, const QString &why);
+// The two reasons WouldNotReadBack gives.
+QString ReadBackDiffers(int switchNumber, long long readBack, long long value);
+QString ReadBackFails(const QString &path, const QString &readerMessage);
 
 // Save As.
 QString ConvertQuestion(const QString &currentPath);

@@ -134,6 +134,10 @@ ReadOutcome ReadOptionsLines(OptionsDocument &doc, SwitchStore &store, const QVe
         return fail(msg::NoMatchingFileType(next.CurrentFilePath, next.CurrentExtension));
     if (next.SwitchesPerLine <= 0 || next.SwitchLineCount <= 0)
         return fail(msg::NoSwitchTable(next.CurrentFilePath, next.CurrentExtension));
+    // The keyword line is the first head line; without head lines it would
+    // be parsed as the first switch line and never written again.
+    if (!next.BlockKeyword.isEmpty() && next.HeadLineCount <= 0)
+        return fail(msg::KeywordWithoutHeadLines(next.CurrentFilePath, next.CurrentExtension, next.BlockKeyword));
     if (lines.isEmpty())
         return fail(msg::EmptyFile(next.CurrentFilePath));
 

@@ -1,11 +1,11 @@
 #include "model/OptionsWriter.h"
 
 #include "model/Messages.h"
+#include "model/OptionsReader.h"
 #include "model/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <charconv>
 
 namespace swted {
@@ -181,7 +181,7 @@ QString BackupPathFor(const QString &path, int extensionLength)
     return b + QStringLiteral(".BAK");
 }
 
-WriteOutcome MakeBackup(const QString &path, const QString &backupPath)
+WriteOutcome MakeBackup(const QString &path, const QString &backupPath, FileOps &ops)
 {
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
@@ -191,15 +191,32 @@ WriteOutcome MakeBackup(const QString &path, const QString &backupPath)
         return {false, msg::BackupFailed(path, backupPath, source.errorString())};
     source.close();
 
-    QFile backup(backupPath);
-    if (!backup.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {false, msg::BackupFailed(path, backupPath, backup.errorString())};
-    if (backup.write(bytes) != bytes.size() || !backup.flush())
-        return {false, msg::BackupFailed(path, backupPath, backup.errorString())};
-    backup.close();
-    if (backup.error() != QFileDevice::NoError)
-        return {false, msg::BackupFailed(path, backupPath, backup.errorString())};
+    // A backup name that is a link is replaced, not followed: the copy never
+    // lands anywhere but beside the file.
+    QString reason;
+    if (!WriteFileAtomically(backupPath, bytes, IdentityOf(path), &reason, ops))
+        return {false, msg::BackupFailed(path, backupPath, reason)};
     return {true, QString()};
+}
+
+std::optional<QString> CheckReadBack(const OptionsDocument &doc, const SwitchStore &store, const QString &path,
+                                     const QByteArray &bytes)
+{
+    // The document's type as a one-row list, under the extension the reader
+    // will take from the path.
+    OptionsDocument reread;
+    reread.CurrentFilePath = path;
+    const FileType own{ExtensionOf(path), QString(), doc.LeadLineCount, doc.BlockKeyword, doc.HeadLineCount,
+                       doc.SwitchesPerLine};
+    SwitchStore check = store;
+    const ReadOutcome outcome = ReadOptionsLines(reread, check, {own}, SplitLines(bytes));
+    if (!outcome.ok)
+        return msg::ReadBackFails(path, outcome.message);
+    for (int n = 1; n <= SwitchCount; ++n) {
+        if (check.GetSwitchValue(n) != store.GetSwitchValue(n))
+            return msg::ReadBackDiffers(n, check.GetSwitchValue(n), store.GetSwitchValue(n));
+    }
+    return std::nullopt;
 }
 
 QStringList OutputLines(const OptionsDocument &doc)
@@ -219,25 +236,23 @@ QStringList OutputLines(const OptionsDocument &doc)
     return out;
 }
 
-WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path)
+WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path, FileOps &ops)
 {
-    if (QFileInfo::exists(path)) {
-        const WriteOutcome backup = MakeBackup(path, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size())));
+    const QByteArray bytes = JoinLinesCrLf(OutputLines(doc));
+    if (const std::optional<QString> why = CheckReadBack(doc, store, path, bytes))
+        return {false, msg::WouldNotReadBack(path, doc.CurrentExtension, *why)};
+
+    const QString target = SaveTargetOf(path);
+    if (QFileInfo::exists(target)) {
+        const WriteOutcome backup =
+            MakeBackup(target, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size())), ops);
         if (!backup.ok)
             return backup;
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, msg::WriteFailed(path, file.errorString())};
-    const QByteArray bytes = JoinLinesCrLf(OutputLines(doc));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!WriteFileAtomically(target, bytes, IdentityOf(target), &reason, ops))
         return {false, msg::WriteFailed(path, reason)};
-    }
-    if (!file.commit())
-        return {false, msg::WriteFailed(path, file.errorString())};
 
     store.TakeSnapshot();
     doc.RebuildSwitchLines = false;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "model/AtomicFile.h"
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace swted {
 
@@ -35,14 +38,27 @@ struct WriteOutcome {
     QString message;
 };
 
-// Copies an existing file to its backup name, replacing an older backup.
-WriteOutcome MakeBackup(const QString &path, const QString &backupPath);
+// Copies an existing file to its backup name, replacing an older backup
+// atomically: the backup name holds the old backup or the new one, never a
+// part. The backup gets the file's mode (and its owner and group, where the
+// process may set them).
+WriteOutcome MakeBackup(const QString &path, const QString &backupPath, FileOps &ops = FileOps::System());
 
-// Backup first (when the file exists), then the lead, head, switch and
-// trailer lines with CR LF, through a temporary file renamed over the old
-// one. On success the snapshot is taken and RebuildSwitchLines cleared. On a
-// failure nothing was overwritten and the message says why.
-WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path);
+// Reads the bytes of a save in memory as a file of the document's own type
+// named path would be read, and compares the values with the store. Empty
+// when every switch reads back to its value; otherwise why not.
+std::optional<QString> CheckReadBack(const OptionsDocument &doc, const SwitchStore &store, const QString &path,
+                                     const QByteArray &bytes);
+
+// The lead, head, switch and trailer lines with CR LF: checked to read back
+// to the store's values, then the backup (when the file exists), then the
+// file itself, written atomically and checked on the disk, keeping its mode,
+// owner and group. A path that is a symbolic link saves the file it leads
+// to. On success the snapshot is taken and RebuildSwitchLines cleared. On a
+// failure nothing was overwritten, the snapshot stays, and the message names
+// the file and the reason.
+WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path,
+                              FileOps &ops = FileOps::System());
 
 // The lines a write produces, in order (used by the writer and the tests).
 QStringList OutputLines(const OptionsDocument &doc);

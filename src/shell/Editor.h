@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AtomicFile.h"
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
 #include "pages/EditHistory.h"
@@ -27,6 +28,8 @@ public:
     // The program's directory with its trailing separator: Swted.ini and the
     // description files are found there.
     QString ProgramDirectory;
+    // The system calls saves go through; tests put in ones that fail.
+    FileOps *fileOps = &FileOps::System();
 };
 
 } // namespace swted

@@ -60,7 +60,7 @@ bool ReadOptionsFile(Editor &editor)
 
 bool WriteOptionsFile(Editor &editor, const QString &path)
 {
-    const WriteOutcome outcome = WriteOptionsFile(editor.file, editor.store, path);
+    const WriteOutcome outcome = WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps);
     if (!outcome.ok)
         editor.prompts.Inform(outcome.message);
     return outcome.ok;
@@ -140,7 +140,7 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
     const QString threeCharBackup = chosen.left(qMax<qsizetype>(0, chosen.size() - 3)) + QStringLiteral("BAK");
     if (QFileInfo::exists(chosen)
         && threeCharBackup != BackupPathFor(chosen, static_cast<int>(doc.CurrentExtension.size()))) {
-        const WriteOutcome backup = MakeBackup(chosen, threeCharBackup);
+        const WriteOutcome backup = MakeBackup(chosen, threeCharBackup, *editor.fileOps);
         if (!backup.ok) {
             editor.prompts.Inform(backup.message);
             doc = before;

@@ -1,3 +1,4 @@
+#include "FaultyFileOps.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -295,6 +296,71 @@ private slots:
         r = Cli({"types"});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.startsWith("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"));
+    }
+    // A save on a full disk: exit 1 with the reason, the file byte for byte
+    // as it was and its backup too.
+    void fullDiskSaveFailsAndKeepsFileAndBackup_data()
+    {
+        QTest::addColumn<qint64>("free");
+        QTest::addColumn<bool>("backupExists");
+        QTest::addColumn<QString>("failing"); // the name in the message
+        QTest::newRow("nothing free, a backup of the same size") << qint64(0) << true << "PLANT.BAK";
+        QTest::newRow("one page free") << qint64(4096) << true << "PLANT.BAK";
+        QTest::newRow("room for the backup only") << qint64(8192) << false << "PLANT.OPL";
+    }
+    void fullDiskSaveFailsAndKeepsFileAndBackup()
+    {
+        QFETCH(qint64, free);
+        QFETCH(bool, backupExists);
+        QFETCH(QString, failing);
+        TinyTmpfs disk(QStringLiteral("64k"));
+        if (!disk.ok())
+            QSKIP("needs root and mount for a tmpfs");
+        const QString file = disk.path("PLANT.OPL");
+        const QString backup = disk.path("PLANT.BAK");
+        const QByteArray original = ReadBytes(SWTED_SOURCE_DIR "/examples/PLANT.OPL");
+        const QByteArray oldBackup = QByteArray(original).replace("Switch", "SWITCH");
+        WriteBytes(file, original);
+        if (backupExists)
+            WriteBytes(backup, oldBackup);
+        disk.FillLeaving(free);
+
+        const Run r = Cli({"set", file, "5=1"});
+        QCOMPARE(r.status, 1);
+        if (failing == "PLANT.BAK")
+            QCOMPARE(r.err, "Cannot make the backup copy " + backup.toUtf8() + " of " + file.toUtf8()
+                                + ":\nNo space left on device\nThe file has not been saved; your changes are still in"
+                                  " the editor.\n");
+        else
+            QCOMPARE(r.err, "Cannot write " + file.toUtf8()
+                                + ":\nNo space left on device\nThe file on disk is unchanged; your changes are still in"
+                                  " the editor.\n");
+        QCOMPARE(ReadBytes(file), original);
+        QCOMPARE(ReadBytes(backup), backupExists ? oldBackup : original);
+        QCOMPARE(LeftoverTemporaries(disk.path(QString())), QStringList());
+
+        // With room again the same command saves.
+        QFile::remove(disk.path("fill"));
+        QCOMPARE(Cli({"set", file, "5=1"}).status, 0);
+        QVERIFY(Cli({"show", file}).out.contains("\n5 1\n"));
+        QCOMPARE(ReadBytes(backup), original);
+    }
+
+    void longTokensAreCutInMessages()
+    {
+        const QString path = work->filePath("huge.OPT");
+        WriteBytes(path, "KARVEN_OPTIONS_BLOCK\r\n\r\n" + QByteArray(1000000, '7') + " 2 3\r\n"
+                             + QByteArray("0\r\n").repeated(9));
+        Run r = Cli(WithProg({"show", path}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, "Cannot read " + path.toUtf8() + ":\nthe value '" + QByteArray(40, '7')
+                            + "...' of Option Switch 1 on line 3 is outside the range of -2147483648 to 2147483647.\n");
+
+        r = Cli(WithProg({"set", path, "1=" + QString(5000, '1')}));
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith("swted-cli: bad assignment '1=" + QByteArray(38, '1') + "...': N must be"));
+        r = Cli(WithProg({QString(5000, 'x')}));
+        QVERIFY(r.err.startsWith("swted-cli: unknown command " + QByteArray(40, 'x') + "...\n"));
     }
 };
 

@@ -252,6 +252,21 @@ private slots:
         hex[3] = QStringLiteral("&HFFFFFFFF");
         QTest::newRow("hex too large") << "/d/b.opt" << hex
             << "Cannot read /d/b.opt:\rthe value '&HFFFFFFFF' of Option Switch 15 on line 4 is outside the range of -2147483648 to 2147483647.";
+        // Texts from the file are cut in messages, so a message fits a screen.
+        QStringList huge = big;
+        huge[3] = QString(1000000, QLatin1Char('9'));
+        QTest::newRow("value of a million digits") << "/d/b.opt" << huge
+            << "Cannot read /d/b.opt:\rthe value '" + QString(40, QLatin1Char('9'))
+                   + "...' of Option Switch 15 on line 4 is outside the range of -2147483648 to 2147483647.";
+        QStringList forty = big;
+        forty[3] = QString(40, QLatin1Char('8'));
+        QTest::newRow("value of 40 digits, shown whole") << "/d/b.opt" << forty
+            << "Cannot read /d/b.opt:\rthe value '" + QString(40, QLatin1Char('8'))
+                   + "' of Option Switch 15 on line 4 is outside the range of -2147483648 to 2147483647.";
+        const QString longExtension = QString(300, QLatin1Char('x'));
+        QTest::newRow("long extension") << "/d/a." + longExtension << BlockTable()
+            << "Cannot read /d/a." + longExtension + ":\rits extension '" + QString(40, QLatin1Char('X'))
+                   + "...' matches no file type listed in Swted.ini.";
     }
     void failuresNameTheFileAndTheFault()
     {
@@ -281,6 +296,29 @@ private slots:
             QVERIFY2(r.message.contains(QStringLiteral("has no option switch table")), qPrintable(r.message));
             QVERIFY(r.message.startsWith(QStringLiteral("Cannot read ") + QString::fromLatin1(path)));
         }
+    }
+
+    void keywordTypeWithoutHeadLinesIsRefused()
+    {
+        // Its keyword line would be read as the first switch line and be
+        // missing from every save, which could then never be read again.
+        QVector<FileType> types = StandardTypes();
+        types.append({QStringLiteral("KW0"), QStringLiteral("NO HEAD"), 0, QStringLiteral("KARVEN_OPTIONS_BLOCK"), 0, 14});
+        types.append({QStringLiteral("NK0"), QStringLiteral("NO KEYWORD"), 0, QString(), 0, 14});
+        QStringList lines{QStringLiteral("KARVEN_OPTIONS_BLOCK")};
+        lines << BlockTable();
+        store.SetWholeValue(1, 11);
+        doc.CurrentFilePath = QStringLiteral("/d/a.kw0");
+        const ReadOutcome r = ReadOptionsLines(doc, store, types, lines);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, QStringLiteral("Cannot read /d/a.kw0:\rthe file type KW0 has the keyword KARVEN_OPTIONS_BLOCK"
+                                           " but no head lines (Swted.ini gives it HEADLINES 0), so its keyword line"
+                                           " would be taken for a switch line and lost on saving."));
+        QCOMPARE(store.GetSwitchValue(1), 11);
+        // Without a keyword no head lines are fine: the table starts at the top.
+        doc.CurrentFilePath = QStringLiteral("/d/a.nk0");
+        QVERIFY(ReadOptionsLines(doc, store, types, BlockTable()).ok);
+        QCOMPARE(store.GetSwitchValue(1), 1);
     }
 
     void lastMatchingTypeWins()

@@ -1,12 +1,14 @@
 #include "model/OptionsReader.h"
 #include "model/OptionsWriter.h"
 #include "model/TextFile.h"
+#include "FaultyFileOps.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace swted;
 using namespace swted::test;
@@ -276,6 +278,7 @@ private slots:
         WriteBytes(path, "keep me\r\n");
         QVERIFY(QDir(dir.path()).mkdir("Job.BAK")); // the backup name is taken by a directory
         OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        RebuildHeadLines(doc);
         store.SetWholeValue(1, 3);
         Build(doc);
         const WriteOutcome w = WriteOptionsFile(doc, store, path);
@@ -292,6 +295,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("no/such/dir/Job.OPT");
         OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        RebuildHeadLines(doc);
         store.SetWholeValue(1, 3);
         Build(doc);
         const WriteOutcome w = WriteOptionsFile(doc, store, path);
@@ -299,6 +303,123 @@ private slots:
         QVERIFY2(w.message.startsWith("Cannot write " + path + ":\r"), qPrintable(w.message));
         QVERIFY(w.message.endsWith("\rThe file on disk is unchanged; your changes are still in the editor."));
         QVERIFY(store.HasUnsavedChanges());
+    }
+    void saveThatWouldNotReadBackIsRefused_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("keyword without head lines") << "KW0"
+            << "the file would not read: the file type KW0 has the keyword KARVEN_OPTIONS_BLOCK but no head lines"
+               " (Swted.ini gives it HEADLINES 0), so its keyword line would be taken for a switch line and lost on saving";
+        QTest::newRow("lead line taken for the keyword line") << "LD1"
+            << "Option Switch 1 would read back as 0 instead of 5";
+    }
+    void saveThatWouldNotReadBackIsRefused()
+    {
+        QFETCH(QString, extension);
+        QFETCH(QString, why);
+        QVector<FileType> types = StandardTypes();
+        types.append({"KW0", "NO HEAD", 0, "KARVEN_OPTIONS_BLOCK", 0, 14});
+        types.append({"LD1", "ONE LEAD", 1, "SWITCH", 3, 1});
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Job." + extension);
+        WriteBytes(path, "keep me\r\n");
+        WriteBytes(dir.filePath("Job.BAK"), "old backup\r\n");
+        OptionsDocument doc;
+        doc.CurrentFilePath = path;
+        doc.CurrentExtension = extension;
+        QVERIFY(SelectFileType(doc, types, extension));
+        // A lead line that starts like the keyword: a reader takes it for
+        // the keyword line and the table one line too early.
+        doc.LeadLines = QStringList{"Switches follow"};
+        RebuildHeadLines(doc);
+        store.SetWholeValue(1, 5);
+        Build(doc);
+        const WriteOutcome w = WriteOptionsFile(doc, store, path);
+        QVERIFY(!w.ok);
+        QCOMPARE(w.message, "Cannot save " + path + ":\rthe layout of the file type " + extension
+                                + " cannot hold this option switch table (written that way, " + why
+                                + ").\rThe file on disk is unchanged; your changes are still in the editor.");
+        QCOMPARE(ReadBytes(path), QByteArray("keep me\r\n"));
+        QCOMPARE(ReadBytes(dir.filePath("Job.BAK")), QByteArray("old backup\r\n"));
+        QVERIFY(store.HasUnsavedChanges());
+    }
+
+    void failuresKeepTheFileAndTheBackupWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Job.OPT");
+        const QByteArray file = "lead\r\nKARVEN_OPTIONS_BLOCK\r\n" + QByteArray("  1  2  3\r\n").repeated(10);
+        WriteBytes(path, file);
+        WriteBytes(dir.filePath("Job.BAK"), "old backup\r\n");
+        OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        doc.CurrentFilePath = path;
+        RebuildHeadLines(doc);
+        store.SetWholeValue(1, 3);
+        Build(doc);
+
+        // The backup's rename is refused: the old backup stays.
+        FaultyFileOps ops;
+        ops.renameError = EACCES;
+        ops.failingRename = 1;
+        WriteOutcome w = WriteOptionsFile(doc, store, path, ops);
+        QVERIFY(!w.ok);
+        QCOMPARE(w.message, "Cannot make the backup copy " + dir.filePath("Job.BAK") + " of " + path
+                                + ":\rPermission denied\rThe file has not been saved; your changes are still in the editor.");
+        QCOMPARE(ReadBytes(dir.filePath("Job.BAK")), QByteArray("old backup\r\n"));
+        QCOMPARE(ReadBytes(path), file);
+
+        // The disk fills up while the backup is written, then while the file
+        // is: each time the file stays whole and the backup is old or new.
+        for (qint64 at : {qint64(0), qint64(file.size() / 2), qint64(file.size()), qint64(file.size() + 100)}) {
+            FaultyFileOps full;
+            full.failWriteAtByte = at;
+            w = WriteOptionsFile(doc, store, path, full);
+            QVERIFY(!w.ok);
+            if (at < file.size()) {
+                QVERIFY(w.message.startsWith("Cannot make the backup copy "));
+                QCOMPARE(ReadBytes(dir.filePath("Job.BAK")), QByteArray("old backup\r\n"));
+            } else {
+                QCOMPARE(w.message, "Cannot write " + path
+                                        + ":\rNo space left on device\rThe file on disk is unchanged; your changes"
+                                          " are still in the editor.");
+                QCOMPARE(ReadBytes(dir.filePath("Job.BAK")), file);
+            }
+            QCOMPARE(ReadBytes(path), file);
+            QVERIFY(store.HasUnsavedChanges());
+            QVERIFY(doc.RebuildSwitchLines);
+            QCOMPARE(LeftoverTemporaries(dir.path()), QStringList());
+        }
+    }
+
+    void saveKeepsTheModeAndTheBackupTakesIt()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Job.OPT");
+        const QString backup = dir.filePath("Job.BAK");
+        WriteBytes(path, "previous\r\n");
+        WriteBytes(backup, "older\r\n");
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+        QCOMPARE(::chmod(QFile::encodeName(backup).constData(), 0644), 0);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 4321, 8765), 0);
+        OptionsDocument doc = DocumentOf(QStringLiteral("OPT"));
+        doc.CurrentFilePath = path;
+        RebuildHeadLines(doc);
+        Build(doc);
+        const WriteOutcome w = WriteOptionsFile(doc, store, path);
+        QVERIFY2(w.ok, qPrintable(w.message));
+        for (const QString &p : {path, backup}) {
+            struct stat st;
+            QCOMPARE(::stat(QFile::encodeName(p).constData(), &st), 0);
+            QCOMPARE(st.st_mode & 07777, mode_t(0600));
+            if (root) {
+                QCOMPARE(st.st_uid, uid_t(4321));
+                QCOMPARE(st.st_gid, gid_t(8765));
+            }
+        }
+        QCOMPARE(ReadBytes(backup), QByteArray("previous\r\n"));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "shell/Editor.h"
 #include "shell/FileCommands.h"
 #include "shell/ScriptedPrompts.h"
+#include "FaultyFileOps.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -307,6 +308,79 @@ private slots:
         QCOMPARE(editor->file.CurrentFilePath, Doc("Job.OPT"));
         QCOMPARE(editor->file.CurrentExtension, QStringLiteral("OPT"));
         QCOMPARE(editor->file.LineTails[2], QStringLiteral("! old comment 2"));
+    }
+    // A save that does not reach the disk: the message names the file and
+    // the reason, the file stays as it was, the edits stay unsaved, and the
+    // question before Exit comes again; a Yes whose save fails stays.
+    void saveOnAFullDiskIsNotDone()
+    {
+        Open("Job.OPT", BlockFile());
+        const QByteArray before = ReadBytes(Doc("Job.OPT"));
+        editor->store.SetWholeValue(1, 77);
+        FaultyFileOps full;
+        full.failWriteAtByte = before.size() + 10; // the backup fits, the file does not
+        editor->fileOps = &full;
+        QVERIFY(!SaveOptionsFile(*editor));
+        const QString failure = "Cannot write " + Doc("Job.OPT")
+            + ":\rNo space left on device\rThe file on disk is unchanged; your changes are still in the editor.";
+        QCOMPARE(prompts->messages.size(), 1);
+        Expect(0, failure, "Swted32", MessageButtons::Ok, MessageIcon::None);
+        QCOMPARE(ReadBytes(Doc("Job.OPT")), before);
+        QVERIFY(editor->store.HasUnsavedChanges());
+        QCOMPARE(prompts->busyDepth, 0);
+
+        full.written = 0;
+        prompts->answers.push_back(Answer::Yes);
+        QVERIFY(!QuerySaveChanges(*editor));
+        Expect(1, "Some Options have changed since last save\rof " + Doc("Job.OPT") + "\rSave changes to this file now?",
+               "Quarnel Editing Suite", MessageButtons::YesNoCancel, MessageIcon::Exclamation);
+        Expect(2, failure, "Swted32", MessageButtons::Ok, MessageIcon::None);
+        QCOMPARE(ReadBytes(Doc("Job.OPT")), before);
+
+        // Once there is room the same edits save.
+        editor->fileOps = &FileOps::System();
+        QVERIFY(SaveOptionsFile(*editor));
+        QVERIFY(!editor->store.HasUnsavedChanges());
+        QVERIFY(ReadBytes(Doc("Job.OPT")).contains("    77     2     3"));
+        QCOMPARE(ReadBytes(Doc("Job.BAK")), before);
+    }
+
+    // The same on a real full disk, and through Save As.
+    void saveOnARealFullDisk()
+    {
+        TinyTmpfs disk(QStringLiteral("64k"));
+        if (!disk.ok())
+            QSKIP("needs root and mount for a tmpfs");
+        const QString file = disk.path("PLANT.OPL");
+        const QString backup = disk.path("PLANT.BAK");
+        const QByteArray original = ReadBytes(SWTED_SOURCE_DIR "/examples/PLANT.OPL");
+        WriteBytes(file, original);
+        WriteBytes(backup, original);
+        SetCurrentFile(*editor, file);
+        QVERIFY(ReadOptionsFile(*editor));
+        editor->store.SetWholeValue(5, 1);
+        disk.FillLeaving(0);
+
+        QVERIFY(!SaveOptionsFile(*editor));
+        Expect(0, "Cannot make the backup copy " + backup + " of " + file
+                      + ":\rNo space left on device\rThe file has not been saved; your changes are still in the editor.",
+               "Swted32", MessageButtons::Ok, MessageIcon::None);
+        QCOMPARE(ReadBytes(file), original);
+        QCOMPARE(ReadBytes(backup), original);
+        QVERIFY(editor->store.HasUnsavedChanges());
+        prompts->answers.push_back(Answer::Yes);
+        QVERIFY(!QuerySaveChanges(*editor));
+        QCOMPARE(prompts->messages.size(), 3);
+
+        prompts->dialogResults.push_back(disk.path("COPY.OPL"));
+        QCOMPARE(SaveOptionsFileAs(*editor), SaveAsResult::Failed);
+        Expect(3, "Cannot write " + disk.path("COPY.OPL")
+                      + ":\rNo space left on device\rThe file on disk is unchanged; your changes are still in the editor.",
+               "Swted32", MessageButtons::Ok, MessageIcon::None);
+        QVERIFY(!QFileInfo::exists(disk.path("COPY.OPL")));
+        QCOMPARE(editor->file.CurrentFilePath, file);
+        QVERIFY(editor->store.HasUnsavedChanges());
+        QCOMPARE(LeftoverTemporaries(disk.path(QString())), QStringList());
     }
 };
 

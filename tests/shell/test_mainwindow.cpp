@@ -5,6 +5,7 @@
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
+#include "FaultyFileOps.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -265,6 +266,59 @@ private slots:
         QVERIFY(editor->store.HasUnsavedChanges());
         ExpectFileState(job);
         QCOMPARE(Field("Opt_12_Text")->text(), QStringLiteral("8"));
+    }
+
+    // A save on a full disk, then Exit: both say why the file was not
+    // saved, the file stays as it was, and the program keeps running with
+    // the edits, still unsaved.
+    void fullDiskSaveThenExit_data()
+    {
+        QTest::addColumn<bool>("realDisk");
+        QTest::newRow("write stops at a byte") << false;
+        QTest::newRow("tmpfs") << true;
+    }
+    void fullDiskSaveThenExit()
+    {
+        QFETCH(bool, realDisk);
+        TinyTmpfs disk(QStringLiteral("64k"));
+        FaultyFileOps full;
+        if (realDisk) {
+            if (!disk.ok())
+                QSKIP("needs root and mount for a tmpfs");
+            job = disk.path("JOB.OPT");
+            QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
+            QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", disk.path("JOB.BAK"));
+        } else {
+            QFile::copy(job, work->filePath("JOB.BAK"));
+            full.failWriteAtByte = 0;
+            editor->fileOps = &full;
+        }
+        const QString backup = job.left(job.size() - 3) + "BAK";
+        const QByteArray before = ReadBytes(job);
+        Start(job);
+        if (realDisk)
+            disk.FillLeaving(0);
+        Field("Opt_12_Text")->setText("8");
+        window->SaveCommand();
+        const QString failure = "Cannot make the backup copy " + backup + " of " + job
+            + ":\rNo space left on device\rThe file has not been saved; your changes are still in the editor.";
+        QCOMPARE(prompts->texts(), QStringList{failure});
+        QCOMPARE(prompts->messages[0].title, QStringLiteral("Swted32"));
+        QCOMPARE(prompts->messages[0].buttons, MessageButtons::Ok);
+        QCOMPARE(prompts->messages[0].icon, MessageIcon::None);
+        QVERIFY(editor->store.HasUnsavedChanges());
+
+        prompts->answers = {Answer::Yes};
+        window->ExitCommand();
+        QVERIFY(!prompts->ended);
+        ExpectQuestion(1, job);
+        QCOMPARE(prompts->messages[2].text, failure);
+        QCOMPARE(prompts->messages.size(), 3);
+        ExpectFileState(job);
+        QCOMPARE(Field("Opt_12_Text")->text(), QStringLiteral("8"));
+        QCOMPARE(ReadBytes(job), before);
+        QCOMPARE(ReadBytes(backup), before);
+        window.reset(); // before the disk goes
     }
 
     void exitAndTheCloseBox()

@@ -1,0 +1,149 @@
+#include "model/AtomicFile.h"
+#include "FaultyFileOps.h"
+#include "TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace swted;
+using namespace swted::test;
+
+namespace {
+
+mode_t ModeOf(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+} // namespace
+
+class TestAtomicFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *work = nullptr;
+    QString File() const { return work->filePath("JOB.OPT"); }
+    const QByteArray oldBytes = QByteArray("old content\r\n").repeated(500);
+    const QByteArray newBytes = QByteArray("the new content\r\n").repeated(700);
+
+private slots:
+    void init()
+    {
+        work = new QTemporaryDir;
+        WriteBytes(File(), oldBytes);
+    }
+    void cleanup() { delete work; }
+
+    void everyFailureLeavesTheOldFileWhole_data()
+    {
+        QTest::addColumn<qint64>("failAt");
+        QTest::addColumn<int>("syncError");
+        QTest::addColumn<int>("closeError");
+        QTest::addColumn<int>("renameError");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("disk full at the first byte") << qint64(0) << 0 << 0 << 0 << ENOSPC;
+        QTest::newRow("disk full after one byte") << qint64(1) << 0 << 0 << 0 << ENOSPC;
+        QTest::newRow("disk full after a page") << qint64(4096) << 0 << 0 << 0 << ENOSPC;
+        QTest::newRow("disk full before the last byte") << qint64(newBytes.size() - 1) << 0 << 0 << 0 << ENOSPC;
+        QTest::newRow("sync fails") << qint64(-1) << EIO << 0 << 0 << EIO;
+        QTest::newRow("sync finds the disk full") << qint64(-1) << ENOSPC << 0 << 0 << ENOSPC;
+        QTest::newRow("close fails") << qint64(-1) << 0 << EDQUOT << 0 << EDQUOT;
+        QTest::newRow("rename refused") << qint64(-1) << 0 << 0 << EACCES << EACCES;
+    }
+    void everyFailureLeavesTheOldFileWhole()
+    {
+        QFETCH(qint64, failAt);
+        QFETCH(int, syncError);
+        QFETCH(int, closeError);
+        QFETCH(int, renameError);
+        QFETCH(int, expected);
+        FaultyFileOps ops;
+        ops.failWriteAtByte = failAt;
+        ops.syncError = syncError;
+        ops.closeError = closeError;
+        ops.renameError = renameError;
+        QString error;
+        QVERIFY(!WriteFileAtomically(File(), newBytes, IdentityOf(File()), &error, ops));
+        QCOMPARE(error, Reason(expected));
+        QCOMPARE(ReadBytes(File()), oldBytes);
+        QCOMPARE(LeftoverTemporaries(work->path()), QStringList());
+        // A new file that fails is not created at all.
+        const QString fresh = work->filePath("NEW.OPT");
+        QVERIFY(!WriteFileAtomically(fresh, newBytes, IdentityOf(fresh), &error, ops));
+        QVERIFY(!QFileInfo::exists(fresh));
+    }
+
+    void successReplacesTheWholeContent()
+    {
+        QString error;
+        QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), &error));
+        QCOMPARE(ReadBytes(File()), newBytes);
+        QVERIFY(WriteFileAtomically(File(), QByteArray(), IdentityOf(File()), &error));
+        QCOMPARE(ReadBytes(File()), QByteArray());
+        QCOMPARE(LeftoverTemporaries(work->path()), QStringList());
+        QVERIFY(!WriteFileAtomically(work->filePath("no/such/dir/X.OPT"), newBytes, FileIdentity(), &error));
+        QCOMPARE(error, Reason(ENOENT));
+        // A name as long as a name may be still has room for its temporary file.
+        const QString longest = work->filePath(QString(251, QLatin1Char('L')) + ".OPT");
+        QVERIFY2(WriteFileAtomically(longest, newBytes, IdentityOf(longest), &error), qPrintable(error));
+        QCOMPARE(ReadBytes(longest), newBytes);
+        // A file that cannot be synced at all is saved all the same.
+        FaultyFileOps noSync;
+        noSync.syncError = EINVAL;
+        QVERIFY(WriteFileAtomically(File(), oldBytes, IdentityOf(File()), &error, noSync));
+        QCOMPARE(ReadBytes(File()), oldBytes);
+    }
+
+    void modeIsKept()
+    {
+        const mode_t oldMask = ::umask(022);
+        for (mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0444), mode_t(0660)}) {
+            QCOMPARE(::chmod(QFile::encodeName(File()).constData(), mode), 0);
+            QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), nullptr));
+            QCOMPARE(ModeOf(File()), mode);
+        }
+        // Where the mode cannot be set, the file is its owner's only: it
+        // never shows more than it did.
+        FaultyFileOps noMode;
+        noMode.modeError = EPERM;
+        QCOMPARE(::chmod(QFile::encodeName(File()).constData(), 0644), 0);
+        QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), nullptr, noMode));
+        QCOMPARE(ModeOf(File()), mode_t(0600));
+        // A file saved for the first time gets the usual mode of a new file.
+        const QString fresh = work->filePath("NEW.OPT");
+        QVERIFY(WriteFileAtomically(fresh, newBytes, IdentityOf(fresh), nullptr));
+        QCOMPARE(ModeOf(fresh), mode_t(0644));
+        ::umask(oldMask);
+    }
+
+    void ownerAndGroupAreKeptWhereAllowed()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        QCOMPARE(::chown(QFile::encodeName(File()).constData(), 1234, 5678), 0);
+        QVERIFY(WriteFileAtomically(File(), newBytes, IdentityOf(File()), nullptr));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(File()).constData(), &st), 0);
+        QCOMPARE(st.st_uid, uid_t(1234));
+        QCOMPARE(st.st_gid, gid_t(5678));
+    }
+
+    void linkSavesTheFileItLeadsTo()
+    {
+        const QString link = work->filePath("LINK.OPT");
+        QVERIFY(QFile::link(File(), link));
+        QCOMPARE(SaveTargetOf(link), QFileInfo(File()).canonicalFilePath());
+        QCOMPARE(SaveTargetOf(File()), File());
+        QVERIFY(WriteFileAtomically(SaveTargetOf(link), newBytes, IdentityOf(link), nullptr));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(ReadBytes(File()), newBytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAtomicFile)
+#include "test_atomicfile.moc"
