@@ -16,6 +16,9 @@ namespace {
 // The first page and sub-page, in page index order, that edit a switch.
 std::optional<LocationRow> WhereEdited(int n)
 {
+    // Controls bound to no switch (switch number 0) edit none.
+    if (n < 1 || n > SwitchCount)
+        return std::nullopt;
     for (int index = 0; index < PageCount; ++index) {
         const PageDescription *page = PageDescriptionOf(index);
         if (!page)
