@@ -10,6 +10,7 @@
 #include "shell/EditorConfiguration.h"
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
+#include "MainWindowFixture.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
@@ -53,14 +54,9 @@ QChar KeyOf(const QString &text)
 
 } // namespace
 
-class TestEveryday : public QObject {
+class TestEveryday : public QObject, protected MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> work;
-    QString prog, job;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Editor> editor;
-    std::unique_ptr<MainWindow> window;
 
     QComboBox *List(const char *name) { return window->ActivePage()->Get<QComboBox>(QString::fromLatin1(name)); }
     void Choose(const char *name, int index)
@@ -79,25 +75,9 @@ class TestEveryday : public QObject {
 private slots:
     void init()
     {
-        work = std::make_unique<QTemporaryDir>();
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
-        job = work->filePath("JOB.OPT");
-        QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
-        QFile(job).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        prompts = std::make_unique<ScriptedPrompts>();
-        editor = std::make_unique<Editor>(*prompts);
-        window = std::make_unique<MainWindow>(*editor);
+        SetUp();
     }
-    void cleanup()
-    {
-        window.reset();
-        editor.reset();
-        prompts.reset();
-        work.reset();
-    }
+    void cleanup() { TearDown(); }
 
     // Every bound control of every page says which switch and positions it
     // edits, in its tooltip and its accessible description.

@@ -6,6 +6,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
 #include "FaultyFileOps.h"
+#include "MainWindowFixture.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -30,15 +31,9 @@
 using namespace swted;
 using namespace swted::test;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, protected MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> work;
-    QString prog;
-    QString job;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Editor> editor;
-    std::unique_ptr<MainWindow> window;
 
     void Start(const QString &commandLine)
     {
@@ -83,25 +78,9 @@ class TestMainWindow : public QObject {
 private slots:
     void init()
     {
-        work = std::make_unique<QTemporaryDir>();
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
-        job = work->filePath("JOB.OPT");
-        QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
-        QFile(job).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        prompts = std::make_unique<ScriptedPrompts>();
-        editor = std::make_unique<Editor>(*prompts);
-        window = std::make_unique<MainWindow>(*editor);
+        SetUp();
     }
-    void cleanup()
-    {
-        window.reset();
-        editor.reset();
-        prompts.reset();
-        work.reset();
-    }
+    void cleanup() { TearDown(); }
 
     void startWithoutFile()
     {

@@ -8,6 +8,7 @@
 #include "tools/FindWindow.h"
 #include "tools/SwitchLocations.h"
 #include "tools/TestListing.h"
+#include "shell/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -94,15 +95,9 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
 
 } // namespace
 
-class TestTools : public QObject {
+class TestTools : public QObject, protected swted::test::MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> work;
-    QString prog;
-    QString job;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Editor> editor;
-    std::unique_ptr<MainWindow> window;
 
     void Start(const QString &commandLine)
     {
@@ -190,23 +185,11 @@ private slots:
     void init()
     {
         qunsetenv("OSTESTING");
-        work = std::make_unique<QTemporaryDir>();
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
-        job = work->filePath("JOB.OPT");
-        QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
-        QFile(job).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        prompts = std::make_unique<ScriptedPrompts>();
-        editor = std::make_unique<Editor>(*prompts);
+        SetUp(false);
     }
     void cleanup()
     {
-        window.reset();
-        editor.reset();
-        prompts.reset();
-        work.reset();
+        TearDown();
         qunsetenv("OSTESTING");
     }
 
