@@ -417,6 +417,23 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
     }
 }
 
+QGroupBox *PageWindow::OptionsFrame(const ControlEntry &c)
+{
+    auto *frame = new QGroupBox(c.caption);
+    auto *v = new QVBoxLayout(frame);
+    QVector<QRadioButton *> buttons;
+    for (int i = 0; i < c.items.size(); ++i) {
+        auto *b = new QRadioButton(c.items[i]);
+        b->setObjectName(PageDescription::ButtonName(c, i));
+        v->addWidget(b);
+        buttons.append(b);
+    }
+    v->addStretch(1);
+    RegisterOptions(c.name, buttons);
+    Relate(c.name, frame);
+    return frame;
+}
+
 QWidget *PageWindow::HelpLabel(const QString &name, const QString &text)
 {
     const TipEntry *tip = definition.Tip(name);

@@ -101,6 +101,9 @@ protected:
     void RegisterOptions(const QString &name, const QVector<QRadioButton *> &buttons);
     // Ties a caption or help label to a control: it goes grey with it.
     void Relate(const QString &controlName, QWidget *w);
+    // An option group's buttons, one per row, in a frame titled with the
+    // control's caption; registered and related to the control.
+    QGroupBox *OptionsFrame(const ControlEntry &c);
     // The small label with a switch number beside a control.
     QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
     // A "?" label that opens the tip of its name.

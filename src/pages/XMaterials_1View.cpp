@@ -146,19 +146,8 @@ void XMaterials_1View::BuildAccumulation(const ControlEntry &c, QGridLayout *gri
         }
     }
     const int k = accumulationGrid->count();
-    auto *frame = new QGroupBox(c.caption);
+    QGroupBox *frame = OptionsFrame(c);
     frame->setObjectName(c.name + QStringLiteral("_Frame"));
-    auto *v = new QVBoxLayout(frame);
-    QVector<QRadioButton *> buttons;
-    for (int i = 0; i < c.items.size(); ++i) {
-        auto *b = new QRadioButton(c.items[i]);
-        b->setObjectName(PageDescription::ButtonName(c, i));
-        v->addWidget(b);
-        buttons.append(b);
-    }
-    v->addStretch(1);
-    RegisterOptions(c.name, buttons);
-    Relate(c.name, frame);
     accumulationGrid->addWidget(frame, k / 3, k % 3);
 }
 

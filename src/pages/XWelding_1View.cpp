@@ -57,19 +57,7 @@ void XWelding_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
 {
     if (c.name == QLatin1String("Opt_53_Option_C")) {
         // The text heights stand beside the table.
-        auto *frame = new QGroupBox(c.caption);
-        auto *v = new QVBoxLayout(frame);
-        QVector<QRadioButton *> buttons;
-        for (int i = 0; i < c.items.size(); ++i) {
-            auto *b = new QRadioButton(c.items[i]);
-            b->setObjectName(PageDescription::ButtonName(c, i));
-            v->addWidget(b);
-            buttons.append(b);
-        }
-        v->addStretch(1);
-        RegisterOptions(c.name, buttons);
-        Relate(c.name, frame);
-        grid->addWidget(frame, tableRow, 1, Qt::AlignTop);
+        grid->addWidget(OptionsFrame(c), tableRow, 1, Qt::AlignTop);
         return;
     }
     if (c.name == QLatin1String("Opt_54_Check")) {
