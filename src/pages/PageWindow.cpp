@@ -785,22 +785,6 @@ void PageWindow::ShowChanges(const SwitchValueSet &values)
 
 namespace {
 
-// The letter after a single '&' of a caption; a null QChar for none ("&&"
-// is a literal ampersand).
-QChar AccessKeyOf(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return QChar();
-}
-
 // The caption with its access key on the letter at position at of the
 // shown text (-1: no key).
 QString WithAccessKey(const QString &shown, int at)

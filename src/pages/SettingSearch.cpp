@@ -36,6 +36,20 @@ QString NameOf(const ControlEntry &c)
 
 } // namespace
 
+QChar AccessKeyOf(const QString &caption)
+{
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper();
+    }
+    return QChar();
+}
+
 QString PositionsText(const ControlEntry &c)
 {
     const QString head = QStringLiteral("Switch %1").arg(c.switchNumber);

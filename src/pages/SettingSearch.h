@@ -26,6 +26,10 @@ struct SettingHit {
 // when it is a number, the switch it edits.
 QVector<SettingHit> SearchSettings(const QString &query);
 
+// The access key of a caption: the letter after a single '&', in upper
+// case; a null QChar for none ("&&" is a literal ampersand).
+QChar AccessKeyOf(const QString &caption);
+
 // "Switch 9, position 3", "Switch 41, positions 6 to 7", "Switch 10, whole
 // value": what a control edits.
 QString PositionsText(const ControlEntry &c);

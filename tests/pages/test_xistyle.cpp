@@ -1,5 +1,6 @@
 // The iso style page driven through its widgets, and the example window of
 // switch 73.
+#include "pages/SettingSearch.h"
 #include "PageHarness.h"
 #include "pages/Bindings.h"
 #include "pages/XIStyle_1.h"
@@ -35,21 +36,6 @@ int OpenExamples()
             ++n;
     }
     return n;
-}
-
-// The access key of a caption (the letter after a single '&'), or 0.
-QChar AccessKey(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (text[i + 1] == QLatin1Char('&')) {
-                ++i;
-                continue;
-            }
-            return text[i + 1].toUpper();
-        }
-    }
-    return QChar();
 }
 
 // The user types a text into a field: its text changes and the field
@@ -367,7 +353,7 @@ private slots:
             QVERIFY(frame);
             QHash<QChar, QString> seen;
             auto check = [&](const QString &text) {
-                const QChar key = AccessKey(text);
+                const QChar key = AccessKeyOf(text);
                 if (key.isNull())
                     return;
                 QVERIFY2(!QStringLiteral("FTAE").contains(key), qPrintable(text));

@@ -38,20 +38,6 @@ struct NoHost : PageHost {
     void ShowSwitchTip(const QString &, const QString &, int, int) override {}
 };
 
-QChar KeyOf(const QString &text)
-{
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (text[i + 1] == QLatin1Char('&')) {
-                ++i;
-                continue;
-            }
-            return text[i + 1].toUpper();
-        }
-    }
-    return QChar();
-}
-
 } // namespace
 
 class TestEveryday : public QObject, protected MainWindowFixture {
@@ -130,7 +116,7 @@ private slots:
                         text = b->text();
                     else if (auto *l = qobject_cast<QLabel *>(w); l && l->buddy())
                         text = l->text();
-                    const QChar key = KeyOf(text);
+                    const QChar key = AccessKeyOf(text);
                     if (key.isNull())
                         continue;
                     const QString where = d.window + " page " + QString::number(k) + ": " + text;
