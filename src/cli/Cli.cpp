@@ -232,9 +232,9 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         for (const QString &path : args) {
             ScriptedPrompts recorded;
             SingleFile single(recorded, editor);
-            if (ReadFile(single.editor, path))
-                TourPages(single.editor.store, recorded, single.editor.config.RunTypeRestricted);
-            else
+            if (!ReadFile(single.editor, path)
+                || !TourPages(single.editor.store, recorded, single.editor.config.RunTypeRestricted,
+                              &single.editor.Fonts()))
                 status = CliFileFailed;
             for (const Message &m : recorded.messages)
                 PrintPrefixed(out, path, m.text);
@@ -253,7 +253,11 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
                 continue;
             }
             SwitchStore &store = single.editor.store;
-            TourPages(store, prompts, single.editor.config.RunTypeRestricted);
+            if (!TourPages(store, prompts, single.editor.config.RunTypeRestricted, &single.editor.Fonts())) {
+                // A font set-up that would end the editor: the file is left as it is.
+                status = CliFileFailed;
+                continue;
+            }
             if (dryRun) {
                 for (int n = 1; n <= SwitchCount; ++n) {
                     if (store.GetSwitchValue(n) != store.GetSavedValue(n))

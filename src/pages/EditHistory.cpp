@@ -1,6 +1,9 @@
 #include "pages/EditHistory.h"
 
 #include "pages/PageLogic.h"
+#include "pages/UserFontGroup.h"
+
+#include <optional>
 #include "shell/ScriptedPrompts.h"
 
 namespace swted {
@@ -28,12 +31,17 @@ void RestoreValues(SwitchStore &store, const SwitchValueSet &values)
 }
 
 SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &state, const SwitchStore &store,
-                              bool restricted)
+                              bool restricted, const UserFontSession *fonts)
 {
     SwitchStore copy = store;
     PageState shown = state;
     ScriptedPrompts silent;
-    PageContext ctx{page, shown, copy, silent, restricted};
+    // The font group's flags change as it reads back: a copy keeps the
+    // editor's as they are.
+    std::optional<UserFontSession> fontCopy;
+    if (fonts)
+        fontCopy = *fonts;
+    PageContext ctx{page, shown, copy, silent, restricted, fontCopy ? &*fontCopy : nullptr};
     ReadForm(ctx);
     return CurrentValues(copy);
 }

@@ -10,6 +10,8 @@
 
 namespace swted {
 
+struct UserFontSession;
+
 class PageState;
 
 using SwitchValueSet = std::array<int32_t, SwitchCount + 1>; // entry 0 unused
@@ -21,7 +23,7 @@ void RestoreValues(SwitchStore &store, const SwitchValueSet &values);
 // The values the store would hold if the page were read back now: the page
 // rules run on copies of the store and the state, with no message shown.
 SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &state, const SwitchStore &store,
-                              bool restricted);
+                              bool restricted, const UserFontSession *fonts = nullptr);
 
 // Whether the positions a control edits differ between two values of its
 // switch.

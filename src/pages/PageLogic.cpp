@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
+#include "pages/UserFontGroup.h"
 #include "shell/Prompts.h"
 
 namespace swted {
@@ -36,6 +37,8 @@ void PageContext::FillList(const QString &name, const QStringList &items)
     list.items = items;
     list.index = -1;
 }
+
+bool PageContext::Stopped() const { return fonts && fonts->stopped; }
 
 int PageContext::Digit(int switchNumber, int position)
 {
@@ -179,8 +182,11 @@ void CreateForm(PageContext &ctx)
 
 void LayoutForm(PageContext &ctx)
 {
-    for (const ControlEntry &c : ctx.page.controls)
+    for (const ControlEntry &c : ctx.page.controls) {
         LayoutControl(ctx, c);
+        if (ctx.Stopped())
+            return;
+    }
     if (ctx.page.afterLayout)
         ctx.page.afterLayout(ctx, ctx.page.controls.first());
     if (ctx.restricted)

@@ -7,6 +7,7 @@ namespace swted {
 
 class Prompts;
 class SwitchStore;
+struct UserFontSession;
 
 // What a page's rules work on: its description, the state of its controls,
 // the switch store and the prompts for its messages. No widget.
@@ -16,6 +17,9 @@ struct PageContext {
     SwitchStore &store;
     Prompts &prompts;
     bool restricted = false; // the T-KOR run type: restricted controls are greyed
+    // The fonts of the options file being edited; null when no file is
+    // (the user font groups are then left alone).
+    UserFontSession *fonts = nullptr;
 
     ControlState &operator[](const QString &name) { return state[name]; }
 
@@ -26,6 +30,9 @@ struct PageContext {
     void FillList(const QString &name, const QStringList &items);
     // Position p of switch n (unpacks it).
     int Digit(int switchNumber, int position);
+    // A rule reached a fatal stop: its message is shown and the program is
+    // to end, so the layout goes no further.
+    bool Stopped() const;
 };
 
 // The page's creation steps, run once before its first layout.
@@ -33,7 +40,7 @@ void CreateForm(PageContext &ctx);
 // Store to page state: every entry of the description in order (plain
 // bindings by the generic walk, the others by their rules), then the page's
 // interlocks and the restrictions of the run type. Messages go through the
-// context's prompts.
+// context's prompts. A fatal stop ends it at once (see Stopped()).
 void LayoutForm(PageContext &ctx);
 // Page state to store, in the same order.
 void ReadForm(PageContext &ctx);

@@ -19,25 +19,29 @@ QVector<int> AvailablePagesInStripOrder()
     return pages;
 }
 
-void TourPages(SwitchStore &store, Prompts &prompts, bool restricted)
+bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts)
 {
     const QVector<int> pages = AvailablePagesInStripOrder();
     if (pages.isEmpty())
-        return;
+        return true;
     // Each page has its own state, as each page window has its widgets.
     auto context = [&](int index, PageState &state) {
-        return PageContext{*PageDescriptionOf(index), state, store, prompts, restricted};
+        return PageContext{*PageDescriptionOf(index), state, store, prompts, restricted, fonts};
     };
     auto shown = std::make_unique<PageState>();
     int current = pages.first();
     {
         PageContext ctx = context(current, *shown);
         LayoutForm(ctx);
+        if (ctx.Stopped())
+            return false;
     }
     for (int i = 1; i < pages.size(); ++i) {
         auto next = std::make_unique<PageState>();
         PageContext target = context(pages[i], *next);
         LayoutForm(target);
+        if (target.Stopped())
+            return false;
         PageContext left = context(current, *shown);
         ReadForm(left);
         shown = std::move(next);
@@ -45,6 +49,7 @@ void TourPages(SwitchStore &store, Prompts &prompts, bool restricted)
     }
     PageContext last = context(current, *shown);
     ReadForm(last);
+    return true;
 }
 
 } // namespace swted

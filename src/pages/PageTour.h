@@ -6,6 +6,7 @@ namespace swted {
 
 class Prompts;
 class SwitchStore;
+struct UserFontSession;
 
 // The pages that can be shown, by page index, in the order of the tab strip.
 QVector<int> AvailablePagesInStripOrder();
@@ -15,6 +16,9 @@ QVector<int> AvailablePagesInStripOrder();
 // first tab to the last and then saves: each page is laid out from the store
 // before the page being left is read back, and the last page is read back by
 // the save. Every message goes through the prompts, in the editor's order.
-void TourPages(SwitchStore &store, Prompts &prompts, bool restricted);
+// The font groups find their fonts through the session (none without one).
+// False when a page's set-up reached a fatal stop: the tour ends there, the
+// page that stopped is not read back, and the program would end.
+bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts = nullptr);
 
 } // namespace swted

@@ -88,7 +88,8 @@ PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &de
 
 PageContext PageWindow::Context()
 {
-    return PageContext{definition, state, editor.store, editor.prompts, editor.config.RunTypeRestricted};
+    return PageContext{definition, state, editor.store, editor.prompts, editor.config.RunTypeRestricted,
+                       editor.file.FileLoaded ? &editor.Fonts() : nullptr};
 }
 
 void PageWindow::Build()
@@ -534,13 +535,18 @@ int PageWindow::CurrentSubPage() const
     return static_cast<int>(framesByNumber.indexOf(frames->currentWidget()));
 }
 
-void PageWindow::LayoutForm()
+bool PageWindow::LayoutForm()
 {
     PageContext ctx = Context();
     swted::LayoutForm(ctx);
+    if (ctx.Stopped()) {
+        host.FatalStop(this);
+        return false;
+    }
     ShowState();
     if (editor.config.RunTypeRestricted)
         GreyRestrictedPanels();
+    return true;
 }
 
 void PageWindow::ReadForm()
@@ -569,7 +575,8 @@ void PageWindow::UserEdited()
 
 SwitchValueSet PageWindow::ValuesShown() const
 {
-    return ValuesReadBack(definition, state, editor.store, editor.config.RunTypeRestricted);
+    return ValuesReadBack(definition, state, editor.store, editor.config.RunTypeRestricted,
+                          editor.file.FileLoaded ? &editor.fonts : nullptr);
 }
 
 bool PageWindow::HasChanges() const { return ValuesShown() != SavedValues(editor.store); }

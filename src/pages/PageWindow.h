@@ -33,6 +33,9 @@ public:
     // page is not available.
     virtual bool GoToPage(PageWindow *current, int index) = 0;
     virtual void ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width) = 0;
+    // A page's set-up reached a fatal stop (its message shown): the program
+    // is to end, the page that stopped is not to be read back.
+    virtual void FatalStop(PageWindow *stopped) = 0;
 };
 
 // A category page on screen: the tab strip, its sub-pages, and the widgets
@@ -50,7 +53,8 @@ public:
 
     // Store to page state, then the page's interlocks and the restrictions
     // of the run type; the widgets show the result.
-    void LayoutForm();
+    // False when the layout reached a fatal stop (the host has been told).
+    bool LayoutForm();
     // Page state to store.
     void ReadForm();
 

@@ -5,6 +5,7 @@
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
 #include "pages/PageLogic.h"
+#include "pages/UserFontGroup.h"
 #include "shell/Prompts.h"
 
 #include <cstdlib>
@@ -483,10 +484,14 @@ PageDescription MakeDescription()
             .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(StoreUserSizeDigit),
         TextControl("TxtUserTxtSize2", 4, 1, 1, QString(), QString())
             .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(StoreUserSizeDigit),
-        // the user font group's rules are bound here
-        OwnControl("FramUserFonts", 4).In(TextSize).Caption(userFonts).Unrestricted(),
-        CheckControl("ChkStyleFontFile", 4, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted(),
-        ListControl("CmbUserFontType", 4, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted(),
+        // The user font group: its set-up follows the text size, its read-back
+        // writes positions 7 to 9.
+        OwnControl("FramUserFonts", 4).In(TextSize).Caption(userFonts).Unrestricted()
+            .LayoutBy(fontrules::SetUpIsoStyle).ReadBy(fontrules::ReadIsoStyle),
+        CheckControl("ChkStyleFontFile", 4, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted()
+            .OnChange(fontrules::IsoStyleCheckClicked),
+        ListControl("CmbUserFontType", 4, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted()
+            .OnChange(fontrules::IsoStyleListSelected),
 
         TextControl("Opt_7_Text", 7, 1, 2, "0", "Split Control - Drawings re&quired")
             .In(SplitControl).Label("7").Help("HelpOS7"),

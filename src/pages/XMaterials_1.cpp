@@ -3,6 +3,7 @@
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
 #include "pages/PageLogic.h"
+#include "pages/UserFontGroup.h"
 
 namespace swted {
 
@@ -287,10 +288,14 @@ PageDescription MakeDescription()
             .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(OnUserSizeTyped),
         TextControl("TxtMatUserTxtSize2", 27, 1, 1, QString(), userSize)
             .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(OnUserSizeTyped),
-        // the user font group's rules are bound here
-        OwnControl("FramMatFont", 27).In(TextSize).Unrestricted(),
-        CheckControl("ChkMaterialsFontFile", 27, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted(),
-        ListControl("CmbMaterialsUserFontType", 27, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted(),
+        // The user font group: its set-up follows the text size, its read-back
+        // writes positions 7 to 9.
+        OwnControl("FramMatFont", 27).In(TextSize).Unrestricted()
+            .LayoutBy(fontrules::SetUpMaterialList).ReadBy(fontrules::ReadMaterialList),
+        CheckControl("ChkMaterialsFontFile", 27, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted()
+            .OnChange(fontrules::MaterialListCheckClicked),
+        ListControl("CmbMaterialsUserFontType", 27, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted()
+            .OnChange(fontrules::MaterialListSelected),
         RuleStep("Pack_27", 27, nullptr, PackTextSizeSwitch),
 
         TextControl("Opt_28_Text", 28, 1, 2, "0", "&Number of Characters in Item Code")

@@ -4,6 +4,7 @@
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
 #include "pages/EditHistory.h"
+#include "pages/UserFontGroup.h"
 #include "shell/EditorConfiguration.h"
 
 #include <QString>
@@ -25,11 +26,22 @@ public:
     OptionsDocument file;
     // What the user did to the switch store, for undo and redo.
     EditHistory history;
+    // The user fonts of the file being edited, shared by the two pages
+    // with a font group.
+    UserFontSession fonts;
     // The program's directory with its trailing separator: Swted.ini and the
     // description files are found there.
     QString ProgramDirectory;
     // The system calls saves go through; tests put in ones that fail.
     FileOps *fileOps = &FileOps::System();
+
+    // The font session, pointed at the file being edited.
+    UserFontSession &Fonts()
+    {
+        fonts.optionsPath = file.CurrentFilePath;
+        fonts.optionsFolder = file.CurrentFileDirectory;
+        return fonts;
+    }
 };
 
 } // namespace swted

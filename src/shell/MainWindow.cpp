@@ -394,7 +394,8 @@ PageWindow *MainWindow::OpenPage(int index)
     pageWindows[index] = sub;
     FitPage(page);
     CentreInMainWindow(sub, mdiArea->viewport());
-    page->LayoutForm();
+    if (!page->LayoutForm())
+        return nullptr;
     sub->show();
     mdiArea->setActiveSubWindow(sub);
     return page;
@@ -439,7 +440,8 @@ bool MainWindow::GoToPage(PageWindow *current, int index)
             return false;
     } else {
         PageWindow *target = qobject_cast<PageWindow *>(pageWindows[index]->widget());
-        target->LayoutForm();
+        if (!target->LayoutForm())
+            return false;
         pageWindows[index]->show();
         mdiArea->setActiveSubWindow(pageWindows[index]);
     }
@@ -482,6 +484,30 @@ bool MainWindow::QuerySaveAndUnloadPages()
         return false;
     UnloadAllPages();
     return true;
+}
+
+void MainWindow::FatalStop(PageWindow *stopped)
+{
+    if (stopping)
+        return;
+    stopping = true;
+    // The page that stopped is half laid out: it is put away unread. The
+    // others hold the user's edits and are stored.
+    const int failed = stopped ? stopped->Definition().index : -1;
+    if (failed >= 0 && pageWindows[failed]) {
+        pageWindows[failed]->hide();
+        parkedPages[failed] = pageWindows[failed];
+        pageWindows[failed] = nullptr;
+    }
+    UnloadAllPages();
+    // The program cannot go on, so Cancel, and a save that fails, ask again.
+    if (editor.file.FileLoaded) {
+        while (!QuerySaveChanges(editor)) {
+        }
+    }
+    exiting = true;
+    close();
+    editor.prompts.EndProgram(1);
 }
 
 void MainWindow::ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width)

@@ -62,6 +62,11 @@ public:
     PageWindow *OpenPage(int index);
     bool GoToPage(PageWindow *current, int index) override;
     void ShowSwitchTip(const QString &switchText, const QString &tipText, int height, int width) override;
+    // A font set-up failed for good: the edits of the other pages are
+    // stored, the save question asked until it is answered Yes with a save
+    // that succeeds, or No; then the pages and the window close and the
+    // program ends.
+    void FatalStop(PageWindow *stopped) override;
     void UnloadAllPages();
     void UnloadPage(PageWindow *page);
     bool PageOpen(int index) const;
@@ -104,6 +109,7 @@ private:
     QMdiArea *mdiArea;
     QString versionText;
     bool exiting = false;
+    bool stopping = false; // a fatal stop is under way
     std::array<QPointer<QMdiSubWindow>, PageCount> pageWindows{};
     // Pages that were unloaded: hidden, stored, and used again the next time
     // their page opens, so that a page switch does not build its widgets anew.

@@ -24,6 +24,8 @@ struct RecordingHost : PageHost {
     QStringList tipTitles; // switch texts of the tips asked for
     QVector<QPair<int, int>> tipSizes;
     QStringList tipTexts;
+    int fatalStops = 0;
+    void FatalStop(PageWindow *) override { ++fatalStops; }
     bool GoToPage(PageWindow *, int index) override
     {
         goTo.append(index);

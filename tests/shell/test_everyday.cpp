@@ -36,6 +36,7 @@ namespace {
 struct NoHost : PageHost {
     bool GoToPage(PageWindow *, int) override { return false; }
     void ShowSwitchTip(const QString &, const QString &, int, int) override {}
+    void FatalStop(PageWindow *) override {}
 };
 
 } // namespace

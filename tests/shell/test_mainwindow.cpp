@@ -612,7 +612,8 @@ private slots:
         QCOMPARE(editor->store.GetSavedValue(2), 5100012);
         QCOMPARE(editor->store.GetSavedValue(23), 0);
         QCOMPARE(editor->store.GetSavedValue(24), 3);
-        QCOMPARE(editor->store.GetSavedValue(27), 123000035);
+        // The file names no user fonts: the font number of switch 27 is cleared.
+        QCOMPARE(editor->store.GetSavedValue(27), 35);
         QCOMPARE(editor->store.GetSavedValue(74), 444);
     }
 
