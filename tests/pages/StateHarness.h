@@ -17,6 +17,8 @@ struct StateHarness {
     PageState state;
     const PageDescription &page;
     bool restricted = false;
+    // The user fonts of the options file, for the pages with a font group.
+    UserFontSession *fonts = nullptr;
 
     // Runs the page's creation steps, as a page window does when it is made.
     explicit StateHarness(int index, bool restricted = false)
@@ -26,7 +28,7 @@ struct StateHarness {
         CreateForm(ctx);
     }
 
-    PageContext Context() { return PageContext{page, state, store, prompts, restricted}; }
+    PageContext Context() { return PageContext{page, state, store, prompts, restricted, fonts}; }
     void Layout()
     {
         PageContext ctx = Context();
