@@ -267,6 +267,29 @@ private slots:
         QCOMPARE(Cli(Data({"normalize", "--dry-run"})).status, 2);
     }
 
+    // A font set-up that would end the editor: lint says why and fails the
+    // file; normalize leaves it as it is.
+    void fontStopsEndTheTourOfAFile()
+    {
+        auto Data = [](const QStringList &args) { return QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + args; };
+        const QString opt = work->filePath("FONTS.OPT");
+        QByteArray bytes = ReadBytes(SWTED_SOURCE_DIR "/examples/PLANT.OPT");
+        bytes.replace("!-152 /userfont/USER.FIF", "-152 /userfont/USER");
+        {
+            QFile f(opt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        Run r = Cli(Data({"lint", opt}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.out, opt.toLocal8Bit() + ": The Path for font file was not correctly set.\n" + opt.toLocal8Bit()
+                            + ": Terminating application.\n");
+        r = Cli(Data({"normalize", opt}));
+        QCOMPARE(r.status, 1);
+        QCOMPARE(ReadBytes(opt), bytes);
+        QVERIFY(!QFile::exists(work->filePath("FONTS.BAK")));
+    }
+
     void usageAndConfiguration()
     {
         QCOMPARE(Cli({}).status, 2);
