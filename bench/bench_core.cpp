@@ -3,6 +3,7 @@
 #include "model/OptionsWriter.h"
 #include "model/TextFile.h"
 #include "pages/PageDescriptions.h"
+#include "pages/SettingSearch.h"
 #include "pages/PageLogic.h"
 #include "pages/PageTable.h"
 #include "shell/EditorConfiguration.h"
@@ -71,8 +72,23 @@ void PageLayoutAndRead(benchmark::State &state, int index)
     state.SetLabel(QString::fromLatin1(PageOfIndex(index).window).toStdString());
 }
 
+// The search of the settings of every page by words, without widgets.
+void SearchAllPages(benchmark::State &state)
+{
+    const QStringList queries = {QStringLiteral("weld"), QStringLiteral("text size"), QStringLiteral("41"),
+                                 QStringLiteral("skew angle"), QStringLiteral("font")};
+    for (auto _ : state) {
+        for (const QString &q : queries)
+            benchmark::DoNotOptimize(SearchSettings(q));
+    }
+    state.counters["per_query"] = benchmark::Counter(static_cast<double>(queries.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate
+                                                         | benchmark::Counter::kInvert);
+}
+
 } // namespace
 
+BENCHMARK(SearchAllPages)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PageLayoutAndRead, plotted_iso, 0)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PageLayoutAndRead, system, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PageLayoutAndRead, welding, 3)->Unit(benchmark::kMicrosecond);

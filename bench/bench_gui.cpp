@@ -1,6 +1,7 @@
 // Start-up to the first page shown, page switch round trips (lay the target
-// out, show it, unload the page left) and a tour of every page, on the
-// bundled example.
+// out, show it, unload the page left), a tour of every page, one step of
+// undo and redo, and a search of the settings, on the bundled example with
+// user fonts (so the font groups read their files as they are laid out).
 #include "pages/PageTour.h"
 #include "pages/PageWindow.h"
 #include "shell/Editor.h"
@@ -8,13 +9,14 @@
 #include "shell/ScriptedPrompts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 
 using namespace swted;
 
 namespace {
-const QString Example = QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPT");
+const QString Example = QStringLiteral(SWTED_SOURCE_DIR "/examples/userfont/PLANT.OPL");
 const QString ProgramDir = QStringLiteral(SWTED_SOURCE_DIR "/data");
 
 // The editor started on the example, its first page on screen.
@@ -98,12 +100,63 @@ void FirstVisit(benchmark::State &state)
     }
 }
 
+// Undo and redo of one list choice on a page: what the user waits for after
+// Ctrl+Z (the switches put back, the page laid out and shown again).
+void UndoRedoOneStep(benchmark::State &state)
+{
+    Running run;
+    MainWindow &window = run.window;
+    const int index = static_cast<int>(state.range(0));
+    window.GoToPage(window.ActivePage(), index);
+    QApplication::processEvents();
+    PageWindow *page = window.ActivePage();
+    QComboBox *list = nullptr;
+    for (QComboBox *l : page->findChildren<QComboBox *>()) {
+        if (l->isEnabled() && l->count() > 1 && page->Definition().Control(l->objectName())) {
+            list = l;
+            break;
+        }
+    }
+    if (!list) {
+        state.SkipWithError("no list to change");
+        return;
+    }
+    list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+    emit list->activated(list->currentIndex());
+    for (auto _ : state) {
+        window.UndoCommand();
+        QApplication::processEvents();
+        window.RedoCommand();
+        QApplication::processEvents();
+    }
+    state.counters["per_step"] =
+        benchmark::Counter(2, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Words typed into the search field: the matches of every page listed.
+void SearchField(benchmark::State &state)
+{
+    Running run;
+    const QStringList queries = {QStringLiteral("weld"), QStringLiteral("text size"), QStringLiteral("41"),
+                                 QStringLiteral("skew angle"), QStringLiteral("font")};
+    for (auto _ : state) {
+        for (const QString &q : queries)
+            run.window.ShowSearchResults(q);
+    }
+    state.counters["per_query"] = benchmark::Counter(static_cast<double>(queries.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate
+                                                         | benchmark::Counter::kInvert);
+}
+
 } // namespace
 
 BENCHMARK(StartUpToFirstPage)->Unit(benchmark::kMillisecond);
 // Plotted iso to another page and back: two page switches per iteration.
 BENCHMARK(GoToPageRoundTrip)->DenseRange(1, 7)->Unit(benchmark::kMillisecond);
 BENCHMARK(VisitEveryPage)->Unit(benchmark::kMillisecond);
+// Plotted iso, material list, welding and iso style.
+BENCHMARK(UndoRedoOneStep)->Arg(0)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchField)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstVisit)->ArgsProduct({{1, 2, 3, 4, 5, 6, 7}, {0, 1}})->ArgNames({"page", "prepared"})
     ->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 

@@ -579,7 +579,9 @@ SwitchValueSet PageWindow::ValuesShown() const
                           editor.file.FileLoaded ? &editor.fonts : nullptr);
 }
 
-bool PageWindow::HasChanges() const { return ValuesShown() != SavedValues(editor.store); }
+// The values of the last showing: every change of the state or the store is
+// shown before anyone asks.
+bool PageWindow::HasChanges() const { return lastValues != SavedValues(editor.store); }
 
 void PageWindow::TrackWidgets()
 {
