@@ -305,8 +305,11 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
 
     if (c.customBuild) {
         BuildOwn(c, grid, row);
+        lastBuilt.insert(grid, Bind::Own);
         return;
     }
+    const Bind previous = lastBuilt.value(grid, Bind::Label);
+    lastBuilt.insert(grid, c.bind);
     switch (c.bind) {
     case Bind::Check: {
         auto *box = new QCheckBox(c.caption);
@@ -317,6 +320,14 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         break;
     }
     case Bind::Options: {
+        if (previous == Bind::Options) {
+            // Buttons of another switch or position: a line tells the groups apart.
+            auto *line = new QFrame;
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(line, row, 0, 1, 6);
+            ++row;
+        }
         QVector<QRadioButton *> buttons;
         int first = row;
         if (!c.caption.isEmpty()) {

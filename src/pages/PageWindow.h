@@ -152,6 +152,9 @@ private:
     QHash<QString, QGroupBox *> panels;          // by sub-page and caption
     QHash<QString, QGroupBox *> innerFrames;     // by sub-page, panel and frame caption
     QHash<QGroupBox *, QGridLayout *> grids;
+    // The kind of control built last in each panel grid: two groups of
+    // option buttons in a row get a line between them.
+    QHash<QGridLayout *, Bind> lastBuilt;
 };
 
 } // namespace swted
