@@ -28,8 +28,20 @@ void CentreOnScreen(QWidget *window)
     if (!screen)
         return;
     const QRect s = screen->availableGeometry();
+    // A window larger than the screen (large fonts, a high scale factor) is
+    // made to fit, its frame and title bar included; its contents scroll or
+    // wrap.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize room = s.size() - frame;
+    if (window->width() > room.width() || window->height() > room.height()) {
+        const QSize fitted = window->size().boundedTo(room);
+        if (window->minimumSize() == window->maximumSize())
+            window->setFixedSize(fitted);
+        else
+            window->resize(fitted.expandedTo(window->minimumSize()).boundedTo(room));
+    }
     const QSize size = window->frameGeometry().size();
-    window->move(s.x() + (s.width() - size.width()) / 2, s.y() + (s.height() - size.height()) / 2);
+    window->move(s.x() + qMax(0, (s.width() - size.width()) / 2), s.y() + qMax(0, (s.height() - size.height()) / 2));
 }
 
 } // namespace swted

@@ -9,7 +9,8 @@ namespace swted {
 // (in twips, halves rounded to even; 0 when it does not fit). Left and Top
 // are only assigned when they change.
 void CentreInMainWindow(QWidget *child, const QWidget *clientArea);
-// Places a window in the middle of the screen.
+// Places a window in the middle of the screen, made smaller first when it
+// does not fit (title bar included).
 void CentreOnScreen(QWidget *window);
 
 } // namespace swted

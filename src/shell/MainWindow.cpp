@@ -350,12 +350,22 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
     const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
         + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
-    resize(qMax(w, minimumSizeHint().width()), h);
-    if (centre) {
-        if (const QScreen *s = screen()) {
-            const QRect g = s->availableGeometry();
-            move(g.x() + (g.width() - frameGeometry().width()) / 2, g.y() + (g.height() - frameGeometry().height()) / 2);
-        }
+    QSize size(qMax(w, minimumSizeHint().width()), h);
+    const QScreen *s = screen();
+    // Within the screen, title bar included (large text or a high scale
+    // factor make the page larger than the screen: it then scrolls).
+    const QRect avail = s ? s->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size() - this->size();
+    if (s)
+        size = size.boundedTo(avail.size() - frame);
+    resize(size);
+    if (s) {
+        QRect g = frameGeometry();
+        if (centre)
+            g.moveTo(avail.x() + (avail.width() - g.width()) / 2, avail.y() + (avail.height() - g.height()) / 2);
+        g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
+        g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
+        move(g.topLeft());
     }
     CentreActivePage();
 }
