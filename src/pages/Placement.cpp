@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace swted {
@@ -22,6 +23,15 @@ void CentreInMainWindow(QWidget *child, const QWidget *clientArea)
         child->move(left != child->x() ? left : child->x(), top != child->y() ? top : child->y());
 }
 
+QSize FrameAllowance(const QWidget *window)
+{
+    const QSize known = window->frameGeometry().size() - window->size();
+    if (!known.isEmpty())
+        return known;
+    const int border = 2 * window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    return QSize(border + 8, border + 8 + window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
+}
+
 void CentreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -31,8 +41,7 @@ void CentreOnScreen(QWidget *window)
     // A window larger than the screen (large fonts, a high scale factor) is
     // made to fit, its frame and title bar included; its contents scroll or
     // wrap.
-    const QSize frame = window->frameGeometry().size() - window->size();
-    const QSize room = s.size() - frame;
+    const QSize room = s.size() - FrameAllowance(window);
     if (window->width() > room.width() || window->height() > room.height()) {
         const QSize fitted = window->size().boundedTo(room);
         if (window->minimumSize() == window->maximumSize())
@@ -40,7 +49,7 @@ void CentreOnScreen(QWidget *window)
         else
             window->resize(fitted.expandedTo(window->minimumSize()).boundedTo(room));
     }
-    const QSize size = window->frameGeometry().size();
+    const QSize size = window->size() + FrameAllowance(window);
     window->move(s.x() + qMax(0, (s.width() - size.width()) / 2), s.y() + qMax(0, (s.height() - size.height()) / 2));
 }
 

@@ -355,12 +355,12 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // Within the screen, title bar included (large text or a high scale
     // factor make the page larger than the screen: it then scrolls).
     const QRect avail = s ? s->availableGeometry() : QRect();
-    const QSize frame = frameGeometry().size() - this->size();
+    const QSize frame = FrameAllowance(this);
     if (s)
         size = size.boundedTo(avail.size() - frame);
     resize(size);
     if (s) {
-        QRect g = frameGeometry();
+        QRect g(frameGeometry().topLeft(), size + frame);
         if (centre)
             g.moveTo(avail.x() + (avail.width() - g.width()) / 2, avail.y() + (avail.height() - g.height()) / 2);
         g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
@@ -729,10 +729,10 @@ void MainWindow::FitPage(QWidget *page)
     if (const QScreen *s = screen()) {
         // Within the screen; a page still larger scrolls in the client area.
         const QRect avail = s->availableGeometry();
-        const QSize frame = frameGeometry().size() - size();
+        const QSize frame = FrameAllowance(this);
         grown = grown.boundedTo(avail.size() - frame);
         resize(grown);
-        QRect g = frameGeometry();
+        QRect g(frameGeometry().topLeft(), grown + frame);
         g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
         g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
         move(g.topLeft());

@@ -664,6 +664,27 @@ private slots:
         QVERIFY(window->findChild<QMdiArea *>()->viewport()->width() >= qMin(page->width(), screen.width() - 40));
     }
 
+    // The offscreen screen is 800x800, smaller than the largest pages and
+    // tips, as a 1600x1200 screen is at twice the scale: the main window
+    // and a tip window fit it, frame included.
+    void windowsFitASmallScreen()
+    {
+        Start(job);
+        QApplication::processEvents();
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(screen.width() < 1000);
+        QVERIFY(screen.contains(window->frameGeometry()));
+        QVERIFY(window->GoToPage(window->ActivePage(), 3)); // the welding page is the widest
+        QApplication::processEvents();
+        QVERIFY(screen.contains(window->frameGeometry()));
+        window->ShowSwitchTip(QStringLiteral("14"), QStringLiteral("A tip."), 20000, 20000);
+        QWidget *tip = window->Tip();
+        QVERIFY(tip);
+        QApplication::processEvents();
+        QVERIFY(screen.contains(tip->frameGeometry()));
+        tip->close();
+    }
+
     void aboutWindow()
     {
         Start(QString());
