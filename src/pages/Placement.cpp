@@ -49,7 +49,7 @@ void CentreOnScreen(QWidget *window)
         else
             window->resize(fitted.expandedTo(window->minimumSize()).boundedTo(room));
     }
-    const QSize size = window->size() + FrameAllowance(window);
+    const QSize size = window->frameGeometry().size();
     window->move(s.x() + qMax(0, (s.width() - size.width()) / 2), s.y() + qMax(0, (s.height() - size.height()) / 2));
 }
 
