@@ -15,6 +15,9 @@
 #include "tools/SwitchLocations.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QScreen>
+#include <QToolTip>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +43,25 @@ void Save(QWidget *w, const QString &path)
 {
     QApplication::processEvents();
     w->grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+// What the screen shows around a window: its frame and whatever floats
+// above it (a tooltip, the search results). Without a screen to grab, the
+// window alone.
+void SaveScreen(QWidget *w, const QString &path)
+{
+    QApplication::processEvents();
+    QRect area = w->frameGeometry();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top != w && top->isVisible() && (top->windowFlags() & Qt::ToolTip) == Qt::ToolTip)
+            area = area.united(top->frameGeometry());
+    }
+    QScreen *screen = w->screen();
+    QPixmap shot = screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()) : QPixmap();
+    if (shot.isNull())
+        shot = w->grab();
+    shot.save(path);
     std::printf("%s\n", qPrintable(path));
 }
 
@@ -115,6 +137,39 @@ int main(int argc, char *argv[])
             }
         }
     }
+    // Everyday editing on the first page: a list changed (its marker, the
+    // tab's and the status bar's), its tooltip, and the search results.
+    if (window.Tip())
+        window.Tip()->close();
+    if (window.GoToPage(window.ActivePage(), 0)) {
+        PageWindow *first = window.ActivePage();
+        QComboBox *list = nullptr;
+        for (QComboBox *l : first->findChildren<QComboBox *>()) {
+            if (l->isEnabled() && l->isVisible() && l->count() > 1 && first->Definition().Control(l->objectName())) {
+                list = l;
+                break;
+            }
+        }
+        if (list) {
+            list->setFocus();
+            list->setCurrentIndex((list->currentIndex() + 1) % list->count());
+            emit list->activated(list->currentIndex());
+            SaveScreen(&window, out + QStringLiteral("/changed.png"));
+            QToolTip::showText(list->mapToGlobal(QPoint(list->width() / 2, list->height())), list->toolTip(), list);
+            SaveScreen(&window, out + QStringLiteral("/tooltip.png"));
+            QToolTip::hideText();
+            window.UndoCommand();
+        }
+        if (auto *field = window.findChild<QLineEdit *>(QStringLiteral("txtSearchSettings"))) {
+            field->setText(QStringLiteral("text size"));
+            window.ShowSearchResults(field->text());
+            SaveScreen(&window, out + QStringLiteral("/search-results.png"));
+            field->clear();
+            if (QWidget *results = window.findChild<QWidget *>(QStringLiteral("lstSearchResults")))
+                results->hide();
+        }
+    }
+
     // The find window, and the page it finds for switch 78.
     {
         NoPages none;
