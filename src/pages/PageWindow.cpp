@@ -7,6 +7,7 @@
 #include "shell/Editor.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -138,6 +139,7 @@ void PageWindow::Build()
         ShowState();
     }
     DescribeControls();
+    OrderTabStops();
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the
     // window takes the size of its contents.
@@ -863,6 +865,61 @@ void AssignAccessKeys(const QVector<QWidget *> &frames)
             }
         }
     }
+}
+
+namespace {
+
+void CollectTabStops(QLayout *layout, QVector<QWidget *> &out);
+
+// A widget that takes Tab, then the tab stops inside it.
+void CollectTabStops(QWidget *w, QVector<QWidget *> &out)
+{
+    if (w->focusPolicy() & Qt::TabFocus)
+        out.append(w);
+    if (w->layout())
+        CollectTabStops(w->layout(), out);
+}
+
+// The tab stops of a layout in reading order: a grid's cells row by row,
+// left to right, whatever order they were added in; a box's items in turn.
+void CollectTabStops(QLayout *layout, QVector<QWidget *> &out)
+{
+    struct Cell {
+        int row, column, index;
+    };
+    QVector<Cell> cells;
+    auto *grid = qobject_cast<QGridLayout *>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        Cell cell{0, 0, i};
+        if (grid) {
+            int rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(i, &cell.row, &cell.column, &rowSpan, &columnSpan);
+        }
+        cells.append(cell);
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const Cell &a, const Cell &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (const Cell &cell : cells) {
+        QLayoutItem *item = layout->itemAt(cell.index);
+        if (QWidget *w = item->widget())
+            CollectTabStops(w, out);
+        else if (QLayout *inner = item->layout())
+            CollectTabStops(inner, out);
+    }
+}
+
+} // namespace
+
+void PageWindow::OrderTabStops()
+{
+    QVector<QWidget *> order{tabStrip};
+    for (int k = 1; k < framesByNumber.size(); ++k) {
+        if (QWidget *frame = framesByNumber[k]; frame && frame->layout())
+            CollectTabStops(frame->layout(), order);
+    }
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void PageWindow::DescribeControls()

@@ -129,6 +129,10 @@ private:
     // Tooltips and accessible descriptions that say what each control edits,
     // the mouse wheel kept off lists without focus, access keys.
     void DescribeControls();
+    // Tab goes through each sub-page in reading order: its panels as the
+    // grid places them, row by row, each panel top to bottom, then the page
+    // arrows.
+    void OrderTabStops();
     void ShowChanges(const SwitchValueSet &values);
     // A widget's value changed by the user (the state holds it already).
     void UserEdited();
