@@ -532,6 +532,31 @@ void PageWindow::FocusControl(const QString &name)
     });
 }
 
+const ControlEntry *PageWindow::ControlOf(const QWidget *w) const
+{
+    if (!w || qobject_cast<const QLabel *>(w))
+        return nullptr; // help labels, page arrows and captions edit nothing
+    // An editable list gives the focus to its own field.
+    if (auto *list = qobject_cast<const QComboBox *>(w->parentWidget()))
+        w = list;
+    const ControlEntry *c = nullptr;
+    if (widgets.value(w->objectName()) == w)
+        c = definition.Control(w->objectName());
+    if (!c) {
+        for (auto it = optionGroups.cbegin(); it != optionGroups.cend() && !c; ++it) {
+            for (const QRadioButton *b : it.value()) {
+                if (b == w) {
+                    c = definition.Control(it.key());
+                    break;
+                }
+            }
+        }
+    }
+    if (!c || c->switchNumber <= 0 || c->bind == Bind::Rule || c->bind == Bind::Label)
+        return nullptr;
+    return c;
+}
+
 int PageWindow::CurrentSubPage() const
 {
     return static_cast<int>(framesByNumber.indexOf(frames->currentWidget()));

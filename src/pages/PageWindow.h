@@ -90,6 +90,9 @@ public:
     // highlights it for a moment.
     void FocusControl(const QString &name);
     int CurrentSubPage() const;
+    // The control a widget edits a switch for (a list, check box, field or
+    // option button of a bound control); null for any other widget.
+    const ControlEntry *ControlOf(const QWidget *w) const;
 
     QWidget *Widget(const QString &name) const { return widgets.value(name); }
     template <class T> T *Get(const QString &name) const { return qobject_cast<T *>(widgets.value(name)); }

@@ -88,6 +88,8 @@ private:
     void GoToValues(const std::optional<SwitchValueSet> &values);
     // The Edit menu's items and the status bar, after any change.
     void UpdateEditState();
+    // The status bar's digits of the switch the focused control edits.
+    void ShowFocusedDigits();
     void ShowSavedState();
     void BuildSearch();
     void ChooseSearchResult(QListWidgetItem *item);
@@ -126,6 +128,7 @@ public:
     QAction *mnuEditRedo = nullptr;
     QLabel *unsavedLabel = nullptr;
     QLabel *restrictedLabel = nullptr;
+    QLabel *digitsLabel = nullptr;
     QLineEdit *searchField = nullptr;
     QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;
