@@ -79,6 +79,52 @@ QGridLayout *PanelGrid(QGroupBox *box)
     return g;
 }
 
+// The strip of page tabs. A tab keeps the room of its change marker also
+// when it has none, so that the tabs neither widen nor move when a marker
+// comes or goes.
+class TabStripBar : public QTabBar {
+public:
+    explicit TabStripBar(QWidget *parent) : QTabBar(parent) {}
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        if (tabIcon(index).isNull())
+            size += MarkerRoom();
+        return size;
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            markerRoom = QSize(-1, -1);
+        QTabBar::changeEvent(event);
+    }
+
+private:
+    // What an icon adds to a tab in this strip's style and font, across and
+    // down, measured on a tab of the same kind.
+    QSize MarkerRoom() const
+    {
+        if (markerRoom.width() < 0) {
+            struct Probe : QTabBar {
+                using QTabBar::tabSizeHint;
+            } probe;
+            probe.setStyle(style());
+            probe.setFont(font());
+            probe.setIconSize(iconSize());
+            probe.addTab(QStringLiteral("M"));
+            const QSize plain = probe.tabSizeHint(0);
+            QPixmap pm(iconSize());
+            pm.fill(Qt::transparent);
+            probe.setTabIcon(0, QIcon(pm));
+            markerRoom = (probe.tabSizeHint(0) - plain).expandedTo(QSize(0, 0));
+        }
+        return markerRoom;
+    }
+    mutable QSize markerRoom{-1, -1};
+};
+
 } // namespace
 
 PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &definition, QWidget *parent)
@@ -99,7 +145,7 @@ void PageWindow::Build()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    tabStrip = new QTabBar(this);
+    tabStrip = new TabStripBar(this);
     tabStrip->setObjectName(QStringLiteral("TabStrip1"));
     tabStrip->setExpanding(false);
     tabStrip->setDrawBase(true);

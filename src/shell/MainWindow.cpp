@@ -394,7 +394,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
             move(g.x() + (g.width() - frameGeometry().width()) / 2, g.y() + (g.height() - frameGeometry().height()) / 2);
         }
     }
-    CentreActivePage();
+    PlaceActivePage();
 }
 
 PageWindow *MainWindow::ActivePage() const
@@ -430,7 +430,7 @@ PageWindow *MainWindow::OpenPage(int index)
     }
     pageWindows[index] = sub;
     FitPage(page);
-    CentreInMainWindow(sub, mdiArea->viewport());
+    PlaceInMainWindow(sub, mdiArea->viewport());
     if (!page->LayoutForm())
         return nullptr;
     sub->show();
@@ -729,7 +729,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
         if (!isMinimized())
-            CentreActivePage();
+            PlaceActivePage();
     } else if (event->type() == QEvent::Close) {
         // A page closed by the user (Ctrl+F4): it is unloaded, which stores it.
         if (auto *sub = qobject_cast<QMdiSubWindow *>(watched)) {
@@ -750,7 +750,9 @@ void MainWindow::FitPage(QWidget *page)
     const QSize room = mdiArea->viewport()->size();
     const int w = page->width() + TwipsToPixels(240, this);
     const int h = page->height() + TwipsToPixels(600, this);
-    if (room.width() >= page->width() && room.height() >= page->height())
+    // The page stands at the same corner as every other page.
+    const int margin = TwipsToPixels(PageMarginTwips(), this);
+    if (room.width() >= margin + page->width() && room.height() >= margin + page->height())
         return;
     QSize grown = size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height()));
     if (const QScreen *s = screen()) {
@@ -768,14 +770,14 @@ void MainWindow::FitPage(QWidget *page)
     }
 }
 
-void MainWindow::CentreActivePage()
+void MainWindow::PlaceActivePage()
 {
     PageWindow *page = ActivePage();
     if (!page)
         return;
     for (const auto &sub : pageWindows) {
         if (sub && sub->widget() == page)
-            CentreInMainWindow(sub, mdiArea->viewport());
+            PlaceInMainWindow(sub, mdiArea->viewport());
     }
 }
 

@@ -98,7 +98,8 @@ private:
     void ShowFirstPage(int extraWidthTwips, bool centre);
     // After every successful read: the testing listing, when it is on.
     void FileRead();
-    void CentreActivePage();
+    // Puts the page on screen at the corner every page takes.
+    void PlaceActivePage();
     // Grows the window, within the screen, when a page does not fit its client area.
     void FitPage(QWidget *page);
     // Builds a page window, hidden, without laying it out.

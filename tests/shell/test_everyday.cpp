@@ -353,6 +353,46 @@ private slots:
         QVERIFY(shown.plain.endsWith(v < 0 ? QString::number(v) : NineDigits(v)));
     }
 
+    // The tab strip stands in one place on screen whichever page shows,
+    // and its tabs keep their places with and without change markers.
+    void tabStripStaysPut()
+    {
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        // Room for every page, so that none makes the window grow.
+        window->resize(2400, 1800);
+        QCoreApplication::processEvents();
+        struct Strip {
+            QPoint at;
+            QVector<QRect> tabs;
+        };
+        auto strip = [this] {
+            QCoreApplication::processEvents();
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            Strip s{tabs->mapToGlobal(QPoint(0, 0)), {}};
+            for (int i = 0; i < tabs->count(); ++i)
+                s.tabs.append(tabs->tabRect(i));
+            return s;
+        };
+        const Strip first = strip();
+        auto throughAllPages = [&](const char *when) {
+            for (int index : AvailablePagesInStripOrder()) {
+                window->ActivePage()->TabStrip()->setCurrentIndex(PageOfIndex(index).stripPosition - 1);
+                QCOMPARE(window->ActivePage()->Definition().index, index);
+                const Strip s = strip();
+                const QString where = QString::fromLatin1(when) + QLatin1Char(' ') + window->ActivePage()->objectName();
+                QVERIFY2(s.at == first.at, qPrintable(where));
+                QVERIFY2(s.tabs == first.tabs, qPrintable(where));
+            }
+        };
+        throughAllPages("unchanged");
+        window->ActivePage()->TabStrip()->setCurrentIndex(0);
+        Choose("Opt_14_Combo", List("Opt_14_Combo")->currentIndex() == 4 ? 5 : 4);
+        QVERIFY(!window->ActivePage()->TabStrip()->tabIcon(0).isNull());
+        QCOMPARE(strip().tabs, first.tabs);
+        throughAllPages("marked");
+    }
+
     void restrictedRunTypeSaysWhy()
     {
         QByteArray ini = ReadBytes(prog + "/Swted.ini");
