@@ -7,6 +7,7 @@
 #include "shell/Editor.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
@@ -78,6 +79,52 @@ QGridLayout *PanelGrid(QGroupBox *box)
     return g;
 }
 
+// The strip of page tabs. A tab keeps the room of its change marker also
+// when it has none, so that the tabs neither widen nor move when a marker
+// comes or goes.
+class TabStripBar : public QTabBar {
+public:
+    explicit TabStripBar(QWidget *parent) : QTabBar(parent) {}
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        if (tabIcon(index).isNull())
+            size += MarkerRoom();
+        return size;
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            markerRoom = QSize(-1, -1);
+        QTabBar::changeEvent(event);
+    }
+
+private:
+    // What an icon adds to a tab in this strip's style and font, across and
+    // down, measured on a tab of the same kind.
+    QSize MarkerRoom() const
+    {
+        if (markerRoom.width() < 0) {
+            struct Probe : QTabBar {
+                using QTabBar::tabSizeHint;
+            } probe;
+            probe.setStyle(style());
+            probe.setFont(font());
+            probe.setIconSize(iconSize());
+            probe.addTab(QStringLiteral("M"));
+            const QSize plain = probe.tabSizeHint(0);
+            QPixmap pm(iconSize());
+            pm.fill(Qt::transparent);
+            probe.setTabIcon(0, QIcon(pm));
+            markerRoom = (probe.tabSizeHint(0) - plain).expandedTo(QSize(0, 0));
+        }
+        return markerRoom;
+    }
+    mutable QSize markerRoom{-1, -1};
+};
+
 } // namespace
 
 PageWindow::PageWindow(Editor &editor, PageHost &host, const PageDescription &definition, QWidget *parent)
@@ -98,7 +145,7 @@ void PageWindow::Build()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    tabStrip = new QTabBar(this);
+    tabStrip = new TabStripBar(this);
     tabStrip->setObjectName(QStringLiteral("TabStrip1"));
     tabStrip->setExpanding(false);
     tabStrip->setDrawBase(true);
@@ -138,6 +185,7 @@ void PageWindow::Build()
         ShowState();
     }
     DescribeControls();
+    OrderTabStops();
     // The size hints cached while the widgets were added are stale, and
     // wrapping labels change theirs once laid out: settle them before the
     // window takes the size of its contents.
@@ -541,6 +589,31 @@ void PageWindow::FocusControl(const QString &name)
     });
 }
 
+const ControlEntry *PageWindow::ControlOf(const QWidget *w) const
+{
+    if (!w || qobject_cast<const QLabel *>(w))
+        return nullptr; // help labels, page arrows and captions edit nothing
+    // An editable list gives the focus to its own field.
+    if (auto *list = qobject_cast<const QComboBox *>(w->parentWidget()))
+        w = list;
+    const ControlEntry *c = nullptr;
+    if (widgets.value(w->objectName()) == w)
+        c = definition.Control(w->objectName());
+    if (!c) {
+        for (auto it = optionGroups.cbegin(); it != optionGroups.cend() && !c; ++it) {
+            for (const QRadioButton *b : it.value()) {
+                if (b == w) {
+                    c = definition.Control(it.key());
+                    break;
+                }
+            }
+        }
+    }
+    if (!c || c->switchNumber <= 0 || c->bind == Bind::Rule || c->bind == Bind::Label)
+        return nullptr;
+    return c;
+}
+
 int PageWindow::CurrentSubPage() const
 {
     return static_cast<int>(framesByNumber.indexOf(frames->currentWidget()));
@@ -876,6 +949,61 @@ void AssignAccessKeys(const QVector<QWidget *> &frames)
             }
         }
     }
+}
+
+namespace {
+
+void CollectTabStops(QLayout *layout, QVector<QWidget *> &out);
+
+// A widget that takes Tab, then the tab stops inside it.
+void CollectTabStops(QWidget *w, QVector<QWidget *> &out)
+{
+    if (w->focusPolicy() & Qt::TabFocus)
+        out.append(w);
+    if (w->layout())
+        CollectTabStops(w->layout(), out);
+}
+
+// The tab stops of a layout in reading order: a grid's cells row by row,
+// left to right, whatever order they were added in; a box's items in turn.
+void CollectTabStops(QLayout *layout, QVector<QWidget *> &out)
+{
+    struct Cell {
+        int row, column, index;
+    };
+    QVector<Cell> cells;
+    auto *grid = qobject_cast<QGridLayout *>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        Cell cell{0, 0, i};
+        if (grid) {
+            int rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(i, &cell.row, &cell.column, &rowSpan, &columnSpan);
+        }
+        cells.append(cell);
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const Cell &a, const Cell &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (const Cell &cell : cells) {
+        QLayoutItem *item = layout->itemAt(cell.index);
+        if (QWidget *w = item->widget())
+            CollectTabStops(w, out);
+        else if (QLayout *inner = item->layout())
+            CollectTabStops(inner, out);
+    }
+}
+
+} // namespace
+
+void PageWindow::OrderTabStops()
+{
+    QVector<QWidget *> order{tabStrip};
+    for (int k = 1; k < framesByNumber.size(); ++k) {
+        if (QWidget *frame = framesByNumber[k]; frame && frame->layout())
+            CollectTabStops(frame->layout(), order);
+    }
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void PageWindow::DescribeControls()

@@ -90,6 +90,9 @@ public:
     // highlights it for a moment.
     void FocusControl(const QString &name);
     int CurrentSubPage() const;
+    // The control a widget edits a switch for (a list, check box, field or
+    // option button of a bound control); null for any other widget.
+    const ControlEntry *ControlOf(const QWidget *w) const;
 
     QWidget *Widget(const QString &name) const { return widgets.value(name); }
     template <class T> T *Get(const QString &name) const { return qobject_cast<T *>(widgets.value(name)); }
@@ -129,6 +132,10 @@ private:
     // Tooltips and accessible descriptions that say what each control edits,
     // the mouse wheel kept off lists without focus, access keys.
     void DescribeControls();
+    // Tab goes through each sub-page in reading order: its panels as the
+    // grid places them, row by row, each panel top to bottom, then the page
+    // arrows.
+    void OrderTabStops();
     void ShowChanges(const SwitchValueSet &values);
     // A widget's value changed by the user (the state holds it already).
     void UserEdited();

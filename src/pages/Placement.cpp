@@ -9,18 +9,16 @@
 
 namespace swted {
 
-void CentreInMainWindow(QWidget *child, const QWidget *clientArea)
+int PageMarginTwips() { return 120; }
+
+void PlaceInMainWindow(QWidget *child, const QWidget *clientArea)
 {
     if (!child || !clientArea)
         return;
-    const int W = PixelsToTwips(clientArea->width(), clientArea);
-    const int H = PixelsToTwips(clientArea->height(), clientArea);
-    const int cw = PixelsToTwips(child->width(), child);
-    const int ch = PixelsToTwips(child->height(), child);
-    const int left = TwipsToPixels(CentredOffset(W, cw), child);
-    const int top = TwipsToPixels(CentredOffset(H, ch), child);
+    const int left = TwipsToPixels(PageMarginTwips(), child);
+    const int top = TwipsToPixels(PageMarginTwips(), child);
     if (left != child->x() || top != child->y())
-        child->move(left != child->x() ? left : child->x(), top != child->y() ? top : child->y());
+        child->move(left, top);
 }
 
 QSize FrameAllowance(const QWidget *window)

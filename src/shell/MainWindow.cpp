@@ -4,6 +4,7 @@
 #include "model/TextFile.h"
 #include "pages/PageTable.h"
 #include "pages/SettingSearch.h"
+#include "pages/SwitchDigits.h"
 #include "pages/Pages.h"
 #include "pages/Placement.h"
 #include "pages/TipWindow.h"
@@ -83,9 +84,18 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     unsavedLabel->setObjectName(QStringLiteral("lblUnsaved"));
     restrictedLabel = new QLabel(QStringLiteral("Greyed settings are not used by the configured program (T-KOR)"), this);
     restrictedLabel->setObjectName(QStringLiteral("lblRestricted"));
+    // The nine digits of the switch the focused control edits, the control's
+    // positions marked; shown while a bound control of the page has the focus.
+    digitsLabel = new QLabel(this);
+    digitsLabel->setObjectName(QStringLiteral("lblDigits"));
+    digitsLabel->setTextFormat(Qt::RichText);
+    digitsLabel->setAccessibleName(QStringLiteral("Switch digits"));
     statusBar()->addWidget(unsavedLabel);
+    statusBar()->addWidget(digitsLabel);
     statusBar()->addPermanentWidget(restrictedLabel);
     restrictedLabel->hide();
+    digitsLabel->hide();
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::ShowFocusedDigits);
     BuildSearch();
     EnterNoFileState();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
@@ -93,6 +103,8 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
 
 MainWindow::~MainWindow()
 {
+    // The focus moves while the children go; this window no longer listens.
+    disconnect(qApp, nullptr, this, nullptr);
     if (tipWindow)
         delete tipWindow;
     if (editWindow)
@@ -191,6 +203,31 @@ void MainWindow::UpdateEditState()
         && (page ? page->HasChanges() : CurrentValues(editor.store) != SavedValues(editor.store));
     unsavedLabel->setText(changed ? QStringLiteral("Unsaved changes") : QString());
     restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
+    ShowFocusedDigits();
+}
+
+void MainWindow::ShowFocusedDigits()
+{
+    if (!digitsLabel)
+        return;
+    PageWindow *page = editor.file.FileLoaded ? ActivePage() : nullptr;
+    QWidget *focus = QApplication::focusWidget();
+    const ControlEntry *c = page && focus && page->isAncestorOf(focus) ? page->ControlOf(focus) : nullptr;
+    if (!c || c->switchNumber > SwitchCount) {
+        digitsLabel->hide();
+        return;
+    }
+    int first = 0;
+    int last = 0;
+    EditedPositions(*c, first, last);
+    const QPalette pal = digitsLabel->palette();
+    const SwitchDigits d = DescribeSwitchDigits(c->switchNumber, page->ValuesShown()[c->switchNumber], first, last,
+                                                pal.color(QPalette::Highlight).name(),
+                                                pal.color(QPalette::HighlightedText).name());
+    if (digitsLabel->text() != d.richText)
+        digitsLabel->setText(d.richText);
+    digitsLabel->setAccessibleDescription(d.description);
+    digitsLabel->show();
 }
 
 void MainWindow::RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after)
@@ -367,7 +404,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
         g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
         move(g.topLeft());
     }
-    CentreActivePage();
+    PlaceActivePage();
 }
 
 PageWindow *MainWindow::ActivePage() const
@@ -403,7 +440,7 @@ PageWindow *MainWindow::OpenPage(int index)
     }
     pageWindows[index] = sub;
     FitPage(page);
-    CentreInMainWindow(sub, mdiArea->viewport());
+    PlaceInMainWindow(sub, mdiArea->viewport());
     if (!page->LayoutForm())
         return nullptr;
     sub->show();
@@ -702,7 +739,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
         if (!isMinimized())
-            CentreActivePage();
+            PlaceActivePage();
     } else if (event->type() == QEvent::Close) {
         // A page closed by the user (Ctrl+F4): it is unloaded, which stores it.
         if (auto *sub = qobject_cast<QMdiSubWindow *>(watched)) {
@@ -723,7 +760,9 @@ void MainWindow::FitPage(QWidget *page)
     const QSize room = mdiArea->viewport()->size();
     const int w = page->width() + TwipsToPixels(240, this);
     const int h = page->height() + TwipsToPixels(600, this);
-    if (room.width() >= page->width() && room.height() >= page->height())
+    // The page stands at the same corner as every other page.
+    const int margin = TwipsToPixels(PageMarginTwips(), this);
+    if (room.width() >= margin + page->width() && room.height() >= margin + page->height())
         return;
     QSize grown = size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height()));
     if (const QScreen *s = screen()) {
@@ -741,14 +780,14 @@ void MainWindow::FitPage(QWidget *page)
     }
 }
 
-void MainWindow::CentreActivePage()
+void MainWindow::PlaceActivePage()
 {
     PageWindow *page = ActivePage();
     if (!page)
         return;
     for (const auto &sub : pageWindows) {
         if (sub && sub->widget() == page)
-            CentreInMainWindow(sub, mdiArea->viewport());
+            PlaceInMainWindow(sub, mdiArea->viewport());
     }
 }
 

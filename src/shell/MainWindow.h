@@ -88,6 +88,8 @@ private:
     void GoToValues(const std::optional<SwitchValueSet> &values);
     // The Edit menu's items and the status bar, after any change.
     void UpdateEditState();
+    // The status bar's digits of the switch the focused control edits.
+    void ShowFocusedDigits();
     void ShowSavedState();
     void BuildSearch();
     void ChooseSearchResult(QListWidgetItem *item);
@@ -96,7 +98,8 @@ private:
     void ShowFirstPage(int extraWidthTwips, bool centre);
     // After every successful read: the testing listing, when it is on.
     void FileRead();
-    void CentreActivePage();
+    // Puts the page on screen at the corner every page takes.
+    void PlaceActivePage();
     // Grows the window, within the screen, when a page does not fit its client area.
     void FitPage(QWidget *page);
     // Builds a page window, hidden, without laying it out.
@@ -126,6 +129,7 @@ public:
     QAction *mnuEditRedo = nullptr;
     QLabel *unsavedLabel = nullptr;
     QLabel *restrictedLabel = nullptr;
+    QLabel *digitsLabel = nullptr;
     QLineEdit *searchField = nullptr;
     QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;

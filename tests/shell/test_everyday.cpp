@@ -6,6 +6,7 @@
 #include "pages/PageWindow.h"
 #include "pages/Pages.h"
 #include "pages/SettingSearch.h"
+#include "pages/SwitchDigits.h"
 #include "shell/Editor.h"
 #include "shell/EditorConfiguration.h"
 #include "shell/MainWindow.h"
@@ -14,6 +15,8 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRegularExpression>
 #include <QAction>
 #include <QComboBox>
 #include <QRadioButton>
@@ -58,6 +61,37 @@ class TestEveryday : public QObject, protected MainWindowFixture {
         return mark && !mark->isHidden();
     }
     QString Status() { return window->findChild<QLabel *>("lblUnsaved")->text(); }
+
+    // The status bar's digits view as the user reads it: the plain text,
+    // the marked digits and how many digits stand left of them.
+    struct Digits {
+        bool shown = false;
+        QString plain;
+        QString marked;
+        int markedAt = -1;
+    };
+    static QString Plain(QString rich)
+    {
+        return rich.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    }
+    Digits DigitsShown()
+    {
+        auto *label = window->findChild<QLabel *>("lblDigits");
+        Digits d;
+        if (!label)
+            return d;
+        d.shown = label->isVisible();
+        d.plain = Plain(label->text());
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("<span[^>]*font-weight:bold\">([0-9]+)</span>")).match(label->text());
+        if (m.hasMatch()) {
+            d.marked = m.captured(1);
+            const QString before = Plain(label->text().left(m.capturedStart()));
+            d.markedAt = static_cast<int>(before.size() - before.lastIndexOf(QLatin1Char(' ')) - 1);
+        }
+        return d;
+    }
+    static QString NineDigits(int32_t v) { return QStringLiteral("%1").arg(v, 9, 10, QLatin1Char('0')); }
 
 private slots:
     void init()
@@ -225,6 +259,138 @@ private slots:
         field->setText(QStringLiteral("no such setting"));
         QVERIFY(results->isHidden());
         QVERIFY(prompts->messages.isEmpty());
+    }
+
+    // The status bar shows the switch of the focused control, its nine
+    // digits as the page would store them and the positions the control
+    // edits; it follows edits and the focus, and goes when no bound control
+    // has the focus.
+    void digitsOfTheFocusedControl()
+    {
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *label = window->findChild<QLabel *>("lblDigits");
+        QVERIFY(label);
+        QVERIFY(!label->accessibleName().isEmpty());
+        window->searchField->setFocus();
+        QVERIFY(!DigitsShown().shown);
+
+        // A list on positions 1 and 2 of switch 14.
+        QComboBox *sheet = List("Opt_14_Combo");
+        sheet->setFocus();
+        Digits d = DigitsShown();
+        QVERIFY(d.shown);
+        QString digits = NineDigits(window->ActivePage()->ValuesShown()[14]);
+        QCOMPARE(d.plain, QStringLiteral("Switch 14  ") + digits);
+        QCOMPARE(d.marked, digits.right(2));
+        QCOMPARE(d.markedAt, 7);
+        QVERIFY(label->accessibleDescription().contains(QStringLiteral("positions 1 to 2")));
+        QVERIFY(label->accessibleDescription().contains(digits));
+
+        // It follows the user's choice.
+        const int other = sheet->currentIndex() == 4 ? 5 : 4;
+        Choose("Opt_14_Combo", other);
+        digits = NineDigits(window->ActivePage()->ValuesShown()[14]);
+        QCOMPARE(DigitsShown().plain, QStringLiteral("Switch 14  ") + digits);
+        QCOMPARE(DigitsShown().marked, QStringLiteral("%1").arg(other, 2, 10, QLatin1Char('0')));
+
+        // A help label edits nothing.
+        window->ActivePage()->Widget("HelpOS14")->setFocus();
+        QVERIFY(!DigitsShown().shown);
+
+        // A check box on position 8 of switch 41 on another page.
+        window->ActivePage()->TabStrip()->setCurrentIndex(PageOfIndex(1).stripPosition - 1);
+        PageWindow *page = window->ActivePage();
+        QCOMPARE(page->objectName(), QStringLiteral("XDimension_1"));
+        auto *box = page->Get<QCheckBox>(QStringLiteral("Opt_41_Check"));
+        QVERIFY(box);
+        box->setFocus();
+        d = DigitsShown();
+        QVERIFY(d.shown);
+        digits = NineDigits(page->ValuesShown()[41]);
+        QCOMPARE(d.plain, QStringLiteral("Switch 41  ") + digits);
+        QCOMPARE(d.markedAt, 1);
+        QCOMPARE(d.marked, digits.mid(1, 1));
+        QTest::keyClick(box, Qt::Key_Space);
+        const QString toggled = NineDigits(page->ValuesShown()[41]);
+        QVERIFY(toggled != digits);
+        QCOMPARE(DigitsShown().marked, toggled.mid(1, 1));
+        QVERIFY(DigitsShown().marked != d.marked);
+
+        // The focus leaves the page: nothing to show.
+        window->searchField->setFocus();
+        QVERIFY(!DigitsShown().shown);
+        QVERIFY(prompts->messages.isEmpty());
+    }
+
+    // A value without nine positions (below 0, or ten digits) shows as the
+    // switch holds it, with nothing marked.
+    void digitsOfValuesWithoutNinePositions()
+    {
+        SwitchDigits d = DescribeSwitchDigits(7, -5, 1, 2, QStringLiteral("#000080"), QStringLiteral("#ffffff"));
+        QCOMPARE(Plain(d.richText), QStringLiteral("Switch 7  -5"));
+        QCOMPARE(d.first, 0);
+        QVERIFY(!d.richText.contains(QStringLiteral("bold")));
+        d = DescribeSwitchDigits(7, 2147483647, 9, 9, QStringLiteral("#000080"), QStringLiteral("#ffffff"));
+        QCOMPARE(Plain(d.richText), QStringLiteral("Switch 7  2147483647"));
+        d = DescribeSwitchDigits(7, 999999999, 9, 9, QStringLiteral("#000080"), QStringLiteral("#ffffff"));
+        QCOMPARE(Plain(d.richText), QStringLiteral("Switch 7  999999999"));
+        QCOMPARE(d.first, 9);
+
+        // On a page: a negative value in the file, a focused control.
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        editor->store.SetWholeValue(15, -40);
+        window->ActivePage()->LayoutForm();
+        window->ActivePage()->Widget("Opt_15_Text")->setFocus();
+        const Digits shown = DigitsShown();
+        QVERIFY(shown.shown);
+        const int32_t v = window->ActivePage()->ValuesShown()[15];
+        QVERIFY(shown.plain.endsWith(v < 0 ? QString::number(v) : NineDigits(v)));
+    }
+
+    // The tab strip stands in one place on screen whichever page shows,
+    // and its tabs keep their places with and without change markers.
+    void tabStripStaysPut()
+    {
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        // Room for every page, so that none makes the window grow.
+        window->resize(2400, 1800);
+        QCoreApplication::processEvents();
+        struct Strip {
+            QPoint at;
+            QVector<QRect> tabs;
+        };
+        auto strip = [this] {
+            QCoreApplication::processEvents();
+            QTabBar *tabs = window->ActivePage()->TabStrip();
+            Strip s{tabs->mapToGlobal(QPoint(0, 0)), {}};
+            for (int i = 0; i < tabs->count(); ++i)
+                s.tabs.append(tabs->tabRect(i));
+            return s;
+        };
+        const Strip first = strip();
+        auto throughAllPages = [&](const char *when) {
+            for (int index : AvailablePagesInStripOrder()) {
+                window->ActivePage()->TabStrip()->setCurrentIndex(PageOfIndex(index).stripPosition - 1);
+                QCOMPARE(window->ActivePage()->Definition().index, index);
+                const Strip s = strip();
+                const QString where = QString::fromLatin1(when) + QLatin1Char(' ') + window->ActivePage()->objectName();
+                QVERIFY2(s.at == first.at, qPrintable(where));
+                QVERIFY2(s.tabs == first.tabs, qPrintable(where));
+            }
+        };
+        throughAllPages("unchanged");
+        window->ActivePage()->TabStrip()->setCurrentIndex(0);
+        Choose("Opt_14_Combo", List("Opt_14_Combo")->currentIndex() == 4 ? 5 : 4);
+        QVERIFY(!window->ActivePage()->TabStrip()->tabIcon(0).isNull());
+        QCOMPARE(strip().tabs, first.tabs);
+        throughAllPages("marked");
     }
 
     void restrictedRunTypeSaysWhy()
