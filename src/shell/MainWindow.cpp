@@ -527,7 +527,7 @@ void MainWindow::OpenOptionsFile()
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open Options File");
-    request.filter = editor.config.OpenFilter;
+    request.filter = DialogFilter(editor.config);
     request.directory = editor.file.CurrentFileDirectory;
     request.fileMustExist = true;
     const std::optional<QString> chosen = editor.prompts.GetOpenFileName(request);
