@@ -68,9 +68,11 @@ QStringList QtPrompts::QtFilters(const QString &filter)
 void QtPrompts::PrepareDialog(QFileDialog &dialog, const FileDialogRequest &request, bool save)
 {
     dialog.setWindowTitle(request.title);
-    dialog.setDirectory(request.directory);
+    // Without a folder the dialog stays where it opened (the last one used).
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
     // Extensions match without regard to case ("job.opt" is listed under
-    // "*.OPT"); set before the filters so that they are made that way.
+    // "*.OPT").
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setNameFilters(QtFilters(request.filter));
     if (save) {
