@@ -163,7 +163,11 @@ void MainWindow::BuildMenus()
 
 void MainWindow::UpdateRecentMenu()
 {
-    mnuFilRecent->clear();
+    // The item chosen may be the one running this: the old items go later.
+    for (QAction *old : mnuFilRecent->actions()) {
+        mnuFilRecent->removeAction(old);
+        old->deleteLater();
+    }
     const QStringList paths = editor.recentFiles.Paths();
     for (int i = 0; i < paths.size(); ++i) {
         // Numbered 1 to 8 as access keys; an "&" in a path is shown, not

@@ -283,8 +283,9 @@ private slots:
         Field("Opt_10_Text")->setText("44");
 
         window->mnuFilRecent->aboutToShow(); // as when the user opens the submenu
-        QAction *second = window->mnuFilRecent->findChild<QAction *>(QStringLiteral("mnuFilRecent2"));
-        QVERIFY(second);
+        QCOMPARE(window->mnuFilRecent->actions().size(), 2);
+        QAction *second = window->mnuFilRecent->actions().at(1);
+        QCOMPARE(second->objectName(), QStringLiteral("mnuFilRecent2"));
         QCOMPARE(second->data().toString(), other);
         prompts->answers.push_back(Answer::Cancel);
         second->trigger();
@@ -302,6 +303,9 @@ private slots:
         QCOMPARE(window->ActivePage()->objectName(), QStringLiteral("XPlot_1"));
         QVERIFY(!ReadBytes(job).contains("    44"));
         QCOMPARE(editor->recentFiles.Paths(), (QStringList{other, job}));
+        // The item chosen outlives the rebuild of the menu it was in.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(MenuTexts().size(), 2);
     }
 
     // A recent file that is gone: said so, taken off the list, the file on
