@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Swted32"));
     swted::QtPrompts prompts;
     swted::Editor editor(prompts);
+    // File > Recent Files is kept in the user's settings, never beside the program.
+    editor.recentFiles.KeepInUserSettings();
     swted::MainWindow window(editor);
     // The whole argument text is the name of the file to open.
     QStringList arguments = QCoreApplication::arguments();

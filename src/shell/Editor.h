@@ -6,6 +6,7 @@
 #include "pages/EditHistory.h"
 #include "pages/UserFontGroup.h"
 #include "shell/EditorConfiguration.h"
+#include "shell/RecentFiles.h"
 
 #include <QString>
 
@@ -32,6 +33,9 @@ public:
     // The program's directory with its trailing separator: Swted.ini and the
     // description files are found there.
     QString ProgramDirectory;
+    // File > Recent Files: in memory unless the program points it at the
+    // user's settings.
+    RecentFiles recentFiles;
     // The system calls saves go through; tests put in ones that fail.
     FileOps *fileOps = &FileOps::System();
 

@@ -54,6 +54,20 @@ struct SyntaxError {
 
 } // namespace
 
+QString DialogFilter(const EditorConfiguration &config)
+{
+    QStringList patterns;
+    for (const FileType &type : config.FileTypes) {
+        const QString pattern = QStringLiteral("*.") + type.Extension;
+        if (!patterns.contains(pattern))
+            patterns.append(pattern);
+    }
+    if (patterns.isEmpty())
+        return config.OpenFilter;
+    return QStringLiteral("All options files|") + patterns.join(QLatin1Char(' ')) + QLatin1Char('|')
+        + config.OpenFilter;
+}
+
 ConfigurationOutcome ParseEditorConfiguration(const QStringList &lines, EditorConfiguration &config)
 {
     EditorConfiguration result;

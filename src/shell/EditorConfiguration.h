@@ -18,6 +18,12 @@ struct EditorConfiguration {
     bool RunTypeRestricted = false;
 };
 
+// The filter of the Open and Save As dialogs: first "All options files"
+// with every configured extension ("*.OPT *.OPL ...", each once, in the
+// order of the types), then the configured filter as it is. Without types,
+// the configured filter alone.
+QString DialogFilter(const EditorConfiguration &config);
+
 inline const QString ConfigurationFileName = QStringLiteral("Swted.ini");
 
 // Tabs to blanks, leading and trailing blanks removed, upper case.

@@ -79,9 +79,11 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
     const QString current = doc.CurrentFilePath;
     FileDialogRequest request;
     request.title = QStringLiteral("Save Options File As...");
-    request.filter = editor.config.OpenFilter;
+    request.filter = DialogFilter(editor.config);
     request.directory = doc.CurrentFileDirectory;
-    request.fileName = current.left(qMax<qsizetype>(0, current.size() - 4));
+    // The whole name, extension and all: accepted as it is, it saves over
+    // the file in its own type.
+    request.fileName = current;
     request.confirmOverwrite = true;
 
     QString chosen;

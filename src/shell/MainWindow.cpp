@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -98,6 +99,7 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::ShowFocusedDigits);
     BuildSearch();
     EnterNoFileState();
+    UpdateRecentMenu();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
 }
 
@@ -128,6 +130,11 @@ void MainWindow::BuildMenus()
     munFilOpen = mnuFilE->addAction(QStringLiteral("&Open..."), this, &MainWindow::OpenOptionsFile);
     munFilOpen->setObjectName(QStringLiteral("munFilOpen"));
     munFilOpen->setShortcut(QKeySequence::Open);
+    // R is the one access key of the File menu that no other item takes.
+    mnuFilRecent = mnuFilE->addMenu(QStringLiteral("&Recent Files"));
+    mnuFilRecent->setObjectName(QStringLiteral("mnuFilRecent"));
+    // Filled again each time it opens: another window may have changed the list.
+    connect(mnuFilRecent, &QMenu::aboutToShow, this, &MainWindow::UpdateRecentMenu);
     mnuFilClose = mnuFilE->addAction(QStringLiteral("&Close"), this, &MainWindow::CloseOptionsFile);
     mnuFilClose->setObjectName(QStringLiteral("mnuFilClose"));
     mnuFilE->addSeparator()->setObjectName(QStringLiteral("mnuBlank1"));
@@ -164,6 +171,34 @@ void MainWindow::BuildMenus()
 
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"), this, &MainWindow::AboutCommand);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void MainWindow::UpdateRecentMenu()
+{
+    // The item chosen may be the one running this: the old items go later.
+    for (QAction *old : mnuFilRecent->actions()) {
+        mnuFilRecent->removeAction(old);
+        old->deleteLater();
+    }
+    const QStringList paths = editor.recentFiles.Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // Numbered 1 to 8 as access keys; an "&" in a path is shown, not
+        // taken for one.
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *item = mnuFilRecent->addAction(QStringLiteral("&%1 ").arg(i + 1) + shown);
+        item->setObjectName(QStringLiteral("mnuFilRecent%1").arg(i + 1));
+        item->setData(paths[i]);
+        const QString path = paths[i];
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    mnuFilRecent->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::RememberFile(const QString &path)
+{
+    editor.recentFiles.Add(path);
+    UpdateRecentMenu();
 }
 
 void MainWindow::EnterNoFileState()
@@ -365,6 +400,7 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
                 EnterNoFileState();
                 return true;
             }
+            RememberFile(commandLine);
             FileRead();
             EnterFileState();
             ShowFirstPage(240, true);
@@ -564,23 +600,55 @@ void MainWindow::ShowSwitchTip(const QString &switchText, const QString &tipText
     tipWindow->ShowTip(switchText, tipText, height, width);
 }
 
+bool MainWindow::ReadyToOpen()
+{
+    if (!editor.file.FileLoaded)
+        return true;
+    // The page on screen is stored first, so its edits count in the question.
+    StoreActivePage();
+    return QuerySaveChanges(editor);
+}
+
+QString MainWindow::OpenFolder() const
+{
+    if (!editor.file.CurrentFileDirectory.isEmpty())
+        return editor.file.CurrentFileDirectory;
+    const QStringList recent = editor.recentFiles.Paths();
+    return recent.isEmpty() ? QString() : DirectoryOf(recent.front());
+}
+
 void MainWindow::OpenOptionsFile()
 {
-    if (editor.file.FileLoaded) {
-        // The page on screen is stored first, so its edits count in the question.
-        StoreActivePage();
-        if (!QuerySaveChanges(editor))
-            return;
-    }
+    if (!ReadyToOpen())
+        return;
     FileDialogRequest request;
     request.title = QStringLiteral("Open Options File");
-    request.filter = editor.config.OpenFilter;
-    request.directory = editor.file.CurrentFileDirectory;
+    request.filter = DialogFilter(editor.config);
+    request.directory = OpenFolder();
     request.fileMustExist = true;
     const std::optional<QString> chosen = editor.prompts.GetOpenFileName(request);
     if (!chosen)
         return; // the file on screen stays open and unchanged
-    const QString F = *chosen;
+    OpenChosenFile(*chosen);
+}
+
+void MainWindow::OpenRecentFile(const QString &path)
+{
+    // A file that is gone leaves the one on screen as it is, unasked.
+    if (!QFileInfo(path).isFile()) {
+        editor.prompts.Inform(QStringLiteral("Can't find file ") + path
+                              + QStringLiteral("!\rIt has been removed from the list of recent files."));
+        editor.recentFiles.Remove(path);
+        UpdateRecentMenu();
+        return;
+    }
+    if (!ReadyToOpen())
+        return;
+    OpenChosenFile(path);
+}
+
+void MainWindow::OpenChosenFile(const QString &F)
+{
     const QString T = F.mid(LastSeparator(F) + 1);
     UnloadAllPages();
     editor.file.CurrentFileDirectory = F.left(F.size() - T.size());
@@ -591,6 +659,7 @@ void MainWindow::OpenOptionsFile()
         EnterNoFileState();
         return;
     }
+    RememberFile(editor.file.CurrentFilePath);
     FileRead();
     EnterFileState();
     ShowFirstPage(180, false);
@@ -606,15 +675,18 @@ void MainWindow::CloseOptionsFile()
 void MainWindow::SaveCommand()
 {
     StoreActivePage();
-    SaveOptionsFile(editor);
+    if (SaveOptionsFile(editor))
+        RememberFile(editor.file.CurrentFilePath);
     ShowSavedState();
 }
 
 void MainWindow::SaveAsCommand()
 {
     StoreActivePage();
-    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
+    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved) {
         setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+        RememberFile(editor.file.CurrentFilePath);
+    }
     ShowSavedState();
 }
 

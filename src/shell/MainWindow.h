@@ -38,6 +38,9 @@ public:
 
     // File and tools commands.
     void OpenOptionsFile();
+    // File > Recent Files: opens the file as Open does after its dialog; a
+    // file that is gone is reported and taken off the list.
+    void OpenRecentFile(const QString &path);
     void CloseOptionsFile();
     void SaveCommand();
     void SaveAsCommand();
@@ -84,6 +87,18 @@ protected:
 
 private:
     void BuildMenus();
+    // The Recent Files submenu from the list, greyed when it is empty.
+    void UpdateRecentMenu();
+    // A file opened or saved goes first on the Recent Files list.
+    void RememberFile(const QString &path);
+    // Stores the page on screen and asks about unsaved changes: true to go
+    // on opening another file.
+    bool ReadyToOpen();
+    // Reads the chosen file in place of the one on screen.
+    void OpenChosenFile(const QString &path);
+    // Where the Open dialog starts: the current file's folder, else the
+    // folder of the file last opened or saved.
+    QString OpenFolder() const;
     void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after);
     void GoToValues(const std::optional<SwitchValueSet> &values);
     // The Edit menu's items and the status bar, after any change.
@@ -134,6 +149,7 @@ public:
     QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;
     QAction *munFilOpen = nullptr;
+    QMenu *mnuFilRecent = nullptr;
     QAction *mnuFilClose = nullptr;
     QAction *mnuFilSave = nullptr;
     QAction *mnuFilSaveAs = nullptr;

@@ -65,12 +65,16 @@ QStringList QtPrompts::QtFilters(const QString &filter)
     return out;
 }
 
-std::optional<QString> QtPrompts::RunDialog(const FileDialogRequest &request, bool save)
+void QtPrompts::PrepareDialog(QFileDialog &dialog, const FileDialogRequest &request, bool save)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
-    dialog.setNameFilters(QtFilters(request.filter));
-    // Extensions match without regard to case.
+    dialog.setWindowTitle(request.title);
+    // Without a folder the dialog stays where it opened (the last one used).
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
+    // Extensions match without regard to case ("job.opt" is listed under
+    // "*.OPT").
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setNameFilters(QtFilters(request.filter));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -81,8 +85,15 @@ std::optional<QString> QtPrompts::RunDialog(const FileDialogRequest &request, bo
         dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, true);
     }
+    // A full path also takes the dialog to its folder.
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+}
+
+std::optional<QString> QtPrompts::RunDialog(const FileDialogRequest &request, bool save)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    PrepareDialog(dialog, request, save);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();

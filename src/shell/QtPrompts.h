@@ -2,6 +2,7 @@
 
 #include "shell/Prompts.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace swted {
@@ -20,6 +21,9 @@ public:
 
     // "Description|*.EXT|...|All Files (*.*)|*.*" as Qt's filter list.
     static QStringList QtFilters(const QString &filter);
+    // Title, folder, filters, proposed name and mode of a file dialog as the
+    // request asks.
+    static void PrepareDialog(QFileDialog &dialog, const FileDialogRequest &request, bool save);
     // The text as a message box shows it: CR LF, CR and LF each one line break.
     static QString DisplayText(const QString &text);
 

@@ -186,9 +186,9 @@ private slots:
         const FileDialogRequest &r = prompts->dialogs[0].request;
         QVERIFY(prompts->dialogs[0].save);
         QCOMPARE(r.title, QStringLiteral("Save Options File As..."));
-        QCOMPARE(r.filter, editor->config.OpenFilter);
+        QCOMPARE(r.filter, DialogFilter(editor->config));
         QCOMPARE(r.directory, docs);
-        QCOMPARE(r.fileName, Doc("Job"));
+        QCOMPARE(r.fileName, Doc("Job.OPT"));
         QVERIFY(r.confirmOverwrite);
         QCOMPARE(QDir(docs).entryList(QDir::Files), QStringList{"Job.OPT"});
     }

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(prompts->dialogs.size(), 1);
         const FileDialogRequest &r = prompts->dialogs[0].request;
         QCOMPARE(r.title, QStringLiteral("Open Options File"));
-        QCOMPARE(r.filter, editor->config.OpenFilter);
+        QCOMPARE(r.filter, DialogFilter(editor->config));
         QVERIFY(r.fileMustExist);
         QVERIFY(!prompts->dialogs[0].save);
         ExpectFileState(job);
