@@ -1,11 +1,13 @@
 // The cost of linting options files against the cost of showing them, in one
 // run: 2,000 files (copies of the bundled examples, every type) are read and
 // their values printed ("show"), then read and taken through a tour of every
-// page on page states ("lint"). Prints the median time of each over several
+// page on page states ("lint"), the font groups reading the font files the
+// OPL and OPS files name through a Karven.fls beside them. Prints the median time of each over several
 // rounds and their ratio.
 // Usage: bench_lint [FILES] [ROUNDS]
 #include "model/OptionsReader.h"
 #include "pages/PageTour.h"
+#include "pages/UserFontGroup.h"
 #include "shell/EditorConfiguration.h"
 #include "shell/ScriptedPrompts.h"
 
@@ -52,6 +54,13 @@ int main(int argc, char **argv)
         QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/") + example, path);
         files << path;
     }
+    QDir(work.path()).mkpath(QStringLiteral("userfont"));
+    QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/userfont/USER.FIF"), work.filePath(QStringLiteral("userfont/USER.FIF")));
+    {
+        QFile fls(work.filePath(QStringLiteral("Karven.fls")));
+        if (fls.open(QIODevice::WriteOnly))
+            fls.write("FONT-INFORMATION-FILE userfont\\USER.FIF\n");
+    }
 
     QString sink;
     auto show = [&] {
@@ -73,8 +82,11 @@ int main(int argc, char **argv)
             doc.CurrentFilePath = path;
             SwitchStore store;
             ScriptedPrompts prompts;
+            UserFontSession fonts;
+            fonts.optionsPath = path;
+            fonts.optionsFolder = work.path() + QLatin1Char('/');
             if (ReadOptionsFile(doc, store, config.FileTypes).ok)
-                TourPages(store, prompts, config.RunTypeRestricted);
+                TourPages(store, prompts, config.RunTypeRestricted, &fonts);
             messages += static_cast<int>(prompts.messages.size());
         }
     };
