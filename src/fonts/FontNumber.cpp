@@ -21,13 +21,18 @@ std::optional<int32_t> WithFontNumber(int32_t switchValue, int font)
     return font * FontWeight + low;
 }
 
+void SetFontDigits(SwitchStore &store, int font)
+{
+    store.SetDigit(9, static_cast<int16_t>(font / 100));
+    store.SetDigit(8, static_cast<int16_t>(font / 10 % 10));
+    store.SetDigit(7, static_cast<int16_t>(font % 10));
+}
+
 bool StoreFontNumber(SwitchStore &store, int n, int font)
 {
     if (!store.UnpackSwitch(n) || !FontNumberFits(font))
         return false;
-    store.SetDigit(9, static_cast<int16_t>(font / 100));
-    store.SetDigit(8, static_cast<int16_t>(font / 10 % 10));
-    store.SetDigit(7, static_cast<int16_t>(font % 10));
+    SetFontDigits(store, font);
     return store.PackSwitch(n);
 }
 

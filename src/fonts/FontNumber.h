@@ -25,6 +25,10 @@ int FontNumberOf(int32_t switchValue);
 // positions (0 to 999); such a font cannot be stored.
 std::optional<int32_t> WithFontNumber(int32_t switchValue, int font);
 
+// Writes a font number (0 to 999) into positions 9 to 7 of the digit buffer;
+// the caller packs.
+void SetFontDigits(SwitchStore &store, int font);
+
 // Unpacks switch n, writes the font number into positions 9 to 7 and packs
 // it. A font number outside 0 to 999 stores nothing and returns false; the
 // digit buffer then holds the switch as it was unpacked.

@@ -93,17 +93,6 @@ void Stop(PageContext &ctx, UserFontSession &s, const Message &message)
     s.stopped = true;
 }
 
-// Positions 9, 8 and 7 of the switch unpacked last take the font number;
-// the caller packs.
-void SetFontDigits(SwitchStore &store, int font)
-{
-    store.SetDigit(9, static_cast<int16_t>(font / 100));
-    store.SetDigit(8, static_cast<int16_t>(font / 10 % 10));
-    store.SetDigit(7, static_cast<int16_t>(font % 10));
-}
-
-int FontDigits(SwitchStore &store) { return store.GetDigit(9) * 100 + store.GetDigit(8) * 10 + store.GetDigit(7); }
-
 void ClearFontNumber(PageContext &ctx, int n)
 {
     ctx.store.UnpackSwitch(n);
@@ -237,9 +226,7 @@ void StoreSelectedFont(PageContext &ctx, int n)
         list.index = -1;
         SelectQuietly(ctx, t, g, 0);
     }
-    ctx.store.UnpackSwitch(g.switchNumber);
-    SetFontDigits(ctx.store, 0);
-    ctx.Pack(g.switchNumber);
+    ClearFontNumber(ctx, g.switchNumber);
 }
 
 void StoreMaterialFont(PageContext &ctx)
@@ -251,10 +238,8 @@ void StoreMaterialFont(PageContext &ctx)
     ctx.store.UnpackSwitch(g.switchNumber);
     if (!ctx[g.check].checked)
         return;
-    const QString shown = ShownText(ctx[g.list]);
-    if (FindDescriptionEntry(s->tables, shown) < 0)
-        return;
-    const ChosenFont chosen = ChosenFontOf(s->tables, shown);
+    // Only a font of the file is stored ("Font Not Set" is none).
+    const ChosenFont chosen = ChosenFontOf(s->tables, ShownText(ctx[g.list]));
     if (chosen.kind == ChosenFont::Kind::Font)
         WriteListedFont(ctx, g, chosen);
 }
@@ -282,8 +267,7 @@ void FontCheckClicked(PageContext &ctx, FontGroup group)
     const bool iso = group == FontGroup::IsoStyle;
     FontTables &t = s->tables;
     ControlState &list = ctx[g.list];
-    ctx.store.UnpackSwitch(g.switchNumber);
-    const int f = FontDigits(ctx.store);
+    const int f = UnpackFontNumber(ctx.store, g.switchNumber);
 
     if (!ctx[g.check].checked) {
         SelectTextQuietly(ctx, t, g, FontNotSetItem);

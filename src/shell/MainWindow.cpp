@@ -423,23 +423,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
     const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
         + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
-    QSize size(qMax(w, minimumSizeHint().width()), h);
-    const QScreen *s = screen();
-    // Within the screen, title bar included (large text or a high scale
-    // factor make the page larger than the screen: it then scrolls).
-    const QRect avail = s ? s->availableGeometry() : QRect();
-    const QSize frame = FrameAllowance(this);
-    if (s)
-        size = size.boundedTo(avail.size() - frame);
-    resize(size);
-    if (s) {
-        QRect g(frameGeometry().topLeft(), size + frame);
-        if (centre)
-            g.moveTo(avail.x() + (avail.width() - g.width()) / 2, avail.y() + (avail.height() - g.height()) / 2);
-        g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
-        g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
-        move(g.topLeft());
-    }
+    ResizeOnScreen(QSize(qMax(w, minimumSizeHint().width()), h), centre);
     PlaceActivePage();
 }
 
@@ -836,20 +820,30 @@ void MainWindow::FitPage(QWidget *page)
     const int margin = TwipsToPixels(PageMarginTwips(), this);
     if (room.width() >= margin + page->width() && room.height() >= margin + page->height())
         return;
-    QSize grown = size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height()));
-    if (const QScreen *s = screen()) {
-        // Within the screen; a page still larger scrolls in the client area.
-        const QRect avail = s->availableGeometry();
-        const QSize frame = FrameAllowance(this);
-        grown = grown.boundedTo(avail.size() - frame);
-        resize(grown);
-        QRect g(frameGeometry().topLeft(), grown + frame);
-        g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
-        g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
-        move(g.topLeft());
-    } else {
-        resize(grown);
+    ResizeOnScreen(size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height())), false);
+}
+
+// Takes the size, within the screen with the frame and title bar (large
+// text or a high scale factor make a page larger than the screen: it then
+// scrolls in the client area), and moves the window where it stays whole
+// on the screen; centred on it when asked.
+void MainWindow::ResizeOnScreen(QSize wanted, bool centre)
+{
+    const QScreen *s = screen();
+    if (!s) {
+        resize(wanted);
+        return;
     }
+    const QRect avail = s->availableGeometry();
+    const QSize frame = FrameAllowance(this);
+    wanted = wanted.boundedTo(avail.size() - frame);
+    resize(wanted);
+    QRect g(frameGeometry().topLeft(), wanted + frame);
+    if (centre)
+        g.moveTo(avail.x() + (avail.width() - g.width()) / 2, avail.y() + (avail.height() - g.height()) / 2);
+    g.moveLeft(qBound(avail.left(), g.left(), qMax(avail.left(), avail.right() - g.width() + 1)));
+    g.moveTop(qBound(avail.top(), g.top(), qMax(avail.top(), avail.bottom() - g.height() + 1)));
+    move(g.topLeft());
 }
 
 void MainWindow::PlaceActivePage()

@@ -115,6 +115,7 @@ private:
     void FileRead();
     // Puts the page on screen at the corner every page takes.
     void PlaceActivePage();
+    void ResizeOnScreen(QSize wanted, bool centre);
     // Grows the window, within the screen, when a page does not fit its client area.
     void FitPage(QWidget *page);
     // Builds a page window, hidden, without laying it out.

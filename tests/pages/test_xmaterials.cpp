@@ -1,6 +1,7 @@
 // The material list page driven through its widgets.
 #include "pages/XMaterials_1.h"
 #include "PageHarness.h"
+#include "pages/SettingSearch.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,21 +12,6 @@ using namespace swted::test;
 namespace {
 
 constexpr int Materials = 2;
-
-// The access key of a caption ('&' before it, "&&" is a plain ampersand).
-QChar AccessKey(const QString &caption)
-{
-    for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper();
-    }
-    return QChar();
-}
 
 } // namespace
 
@@ -251,7 +237,7 @@ private slots:
                 captions << g->title();
             QSet<QChar> seen;
             for (const QString &caption : captions) {
-                const QChar key = AccessKey(caption);
+                const QChar key = AccessKeyOf(caption);
                 if (key.isNull())
                     continue;
                 QVERIFY2(!QStringLiteral("FTAE").contains(key), qPrintable(caption));

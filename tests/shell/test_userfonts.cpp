@@ -4,6 +4,7 @@
 // from with the keyboard, and the fatal stops that end the program after
 // asking about unsaved edits.
 #include "MainWindowFixture.h"
+#include "TestSupport.h"
 
 #include "model/Messages.h"
 #include "pages/PageTable.h"
@@ -21,20 +22,7 @@ namespace {
 
 constexpr int IsoStyle = 5;
 constexpr int MaterialList = 2;
-const QString CrLf = QStringLiteral("\r\n");
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+const QString LineBreak = QStringLiteral("\r\n");
 
 } // namespace
 
@@ -151,8 +139,8 @@ private slots:
         if (listed) {
             QCOMPARE(prompts->messages.size(), 1);
             const Message &m = prompts->messages.first();
-            QCOMPARE(m.text, QStringLiteral("Unable to set font number  77") + CrLf
-                                 + QStringLiteral("Font does not exist in font file ") + CrLf
+            QCOMPARE(m.text, QStringLiteral("Unable to set font number  77") + LineBreak
+                                 + QStringLiteral("Font does not exist in font file ") + LineBreak
                                  + (type == "OPL" || type == "OPS" ? "userfont\\USER.FIF" : "userfont/USER.FIF"));
             QCOMPARE(m.title, QStringLiteral("Options Editor"));
             QCOMPARE(int(m.icon), int(MessageIcon::Exclamation));
@@ -251,7 +239,7 @@ private slots:
         GoTo(IsoStyle);
         QCOMPARE(prompts->messages.size(), 3);
         const Message &f3 = prompts->messages[0];
-        QCOMPARE(f3.text, QStringLiteral("The Path for font file was not correctly set.") + CrLf
+        QCOMPARE(f3.text, QStringLiteral("The Path for font file was not correctly set.") + LineBreak
                               + QStringLiteral("Terminating application."));
         QCOMPARE(f3.title, QStringLiteral("Options Editor"));
         QCOMPARE(int(f3.icon), int(MessageIcon::Stop));
@@ -278,8 +266,8 @@ private slots:
         Start(path);
         GoTo(IsoStyle);
         QCOMPARE(prompts->texts(),
-                 QStringList{QStringLiteral("The font file userfont/USER.FIF does not exist. ") + CrLf
-                             + QStringLiteral("Please modify the options file and restart the Options Editor.") + CrLf
+                 QStringList{QStringLiteral("The font file userfont/USER.FIF does not exist. ") + LineBreak
+                             + QStringLiteral("Please modify the options file and restart the Options Editor.") + LineBreak
                              + QStringLiteral("Terminating application.")});
         QVERIFY(prompts->ended);
         QVERIFY(!window->isVisible());
@@ -297,9 +285,9 @@ private slots:
         prompts->answers = {Answer::No};
         GoTo(MaterialList);
         QCOMPARE(prompts->messages.size(), 2);
-        QCOMPARE(prompts->messages[0].text, QStringLiteral("Unable to find the options file ") + path + CrLf
+        QCOMPARE(prompts->messages[0].text, QStringLiteral("Unable to find the options file ") + path + LineBreak
                                                 + QStringLiteral("Please ensure the file exists and restart the Options Editor.")
-                                                + CrLf + QStringLiteral("Terminating application."));
+                                                + LineBreak + QStringLiteral("Terminating application."));
         QCOMPARE(prompts->messages[1].text, msg::SaveChangesQuestion(path));
         QVERIFY(prompts->ended);
         QVERIFY(!QFile::exists(path));

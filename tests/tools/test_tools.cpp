@@ -9,6 +9,7 @@
 #include "tools/SwitchLocations.h"
 #include "tools/TestListing.h"
 #include "shell/MainWindowFixture.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,6 +29,8 @@
 #include <memory>
 
 using namespace swted;
+using swted::test::ReadBytes;
+using swted::test::WriteBytes;
 
 namespace {
 
@@ -579,19 +582,6 @@ private slots:
                  "The printout could not be written to " + work->filePath("no/such/dir/x.pdf") + ".");
         QCOMPARE(prompts->busyDepth, 0);
         Q_UNUSED(before);
-    }
-
-private:
-    static QByteArray ReadBytes(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void WriteBytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
     }
 };
 
