@@ -1,3 +1,4 @@
+#include "model/FileSystem.h"
 #include "shell/Editor.h"
 #include "shell/MainWindow.h"
 #include "shell/QtPrompts.h"
@@ -15,7 +16,8 @@ int main(int argc, char *argv[])
     editor.recentFiles.KeepInUserSettings();
     swted::MainWindow window(editor);
     // The whole argument text is the name of the file to open.
-    QStringList arguments = QCoreApplication::arguments();
+    // File names are bytes: the arguments are taken as they were given.
+    QStringList arguments = swted::ArgumentsFromNative(argc, argv);
     arguments.removeFirst();
     if (!window.StartUp(arguments.join(QLatin1Char(' '))))
         return prompts.Status();

@@ -1,5 +1,7 @@
 #include "Cli.h"
 
+#include "model/FileLocks.h"
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/TextFile.h"
 #include "pages/PageTour.h"
@@ -19,7 +21,7 @@ namespace swted {
 namespace {
 
 const char *const Usage =
-    "Usage: swted-cli [--program-dir DIR] COMMAND ...\n"
+    "Usage: swted-cli [--program-dir DIR] [--force] COMMAND ...\n"
     "Commands:\n"
     "  types                      list the configured file types\n"
     "  show FILE                  print the 140 switch values of FILE\n"
@@ -32,7 +34,11 @@ const char *const Usage =
     "                             save each FILE as the editor does after that tour\n"
     "                             (--dry-run: print the switches that would change)\n"
     "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
-    "directory of this program.\n";
+    "directory of this program. A file open in an editor is not changed, nor\n"
+    "one the user may not write, unless --force is given.\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 bad usage,\n"
+    "3 configuration missing or malformed, 4 lint found messages, 5 a file is\n"
+    "open in an editor.\n";
 
 // Messages go to standard error, every line break of theirs as one line
 // break; questions are answered Yes; the save dialog returns the names it is
@@ -45,12 +51,22 @@ public:
 
     Answer ShowMessage(const Message &message) override
     {
-        QString text = message.text;
+        Print(message.text);
+        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    // No one to choose: the last button, which changes nothing.
+    int Choose(const Message &message) override
+    {
+        Print(message.text);
+        return static_cast<int>(message.choices.size()) - 1;
+    }
+    void Print(const QString &message)
+    {
+        QString text = Printable(message);
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         err << text << '\n';
         err.flush();
-        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
     }
     std::optional<QString> GetOpenFileName(const FileDialogRequest &) override { return std::nullopt; }
     std::optional<QString> GetSaveFileName(const FileDialogRequest &) override
@@ -86,7 +102,7 @@ void PrintPrefixed(QTextStream &out, const QString &file, const QString &text)
 {
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
     for (const QString &line : text.split(breaks))
-        out << file << ": " << line << '\n';
+        out << Printable(file) << ": " << Printable(line) << '\n';
 }
 
 // An editor of its own for one file, so that nothing of one file carries
@@ -97,8 +113,51 @@ struct SingleFile {
     {
         editor.ProgramDirectory = shared.ProgramDirectory;
         editor.config = shared.config;
+        editor.commandLine = true;
+        editor.force = shared.force;
     }
 };
+
+// How long a command waits for another program's save of the same file.
+constexpr int UpdateWaitMs = 30000;
+
+// Before a file is read to be written again: it must not be open in an
+// editor (unless forced), and it is locked against other saves from the
+// read to the write, so that two commands on one file never lose a write.
+int ClaimForUpdate(Editor &editor, const QString &path, QTextStream &err)
+{
+    if (!editor.force) {
+        const std::optional<LockOwner> owner = ReadEditLock(path);
+        const LockState state = owner ? StateOf(*owner) : LockState::Gone;
+        if (state == LockState::Live || state == LockState::Old) {
+            err << "swted-cli: "
+                << Printable(msg::LockedForEditing(path, owner->user, owner->host, owner->pid,
+                                               owner->since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                                               state == LockState::Old))
+                       .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                << "\nIt has not been changed; use --force to change it anyway.\n";
+            err.flush();
+            return CliLocked;
+        }
+    }
+    QString reason;
+    if (!editor.update.Acquire(path, UpdateWaitMs, &reason)) {
+        err << Printable(msg::ForCommandLine(msg::SaveRefused(path, reason))).replace(QLatin1Char('\r'), QLatin1Char('\n'))
+            << '\n';
+        err.flush();
+        return CliFileFailed;
+    }
+    return CliDone;
+}
+
+// Temporary files of interrupted saves that the saves of a file removed.
+void ReportLeftovers(QTextStream &out, const QString &path, const Editor &editor)
+{
+    if (editor.leftoversRemoved > 0)
+        out << Printable(path) << ": removed " << editor.leftoversRemoved
+            << (editor.leftoversRemoved == 1 ? " temporary file" : " temporary files")
+            << " left by interrupted saves\n";
+}
 
 // N=V with N from 1 to 140 and V a whole 32-bit decimal number.
 bool ParseAssignment(const QString &text, int &n, int32_t &v)
@@ -122,13 +181,16 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
 {
     QStringList args = arguments;
     QString programDirectory = executableDirectory;
+    bool force = false;
     while (!args.isEmpty() && args.front().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--help")) {
             out << Usage;
             return CliDone;
         }
-        if (option == QLatin1String("--program-dir")) {
+        if (option == QLatin1String("--force")) {
+            force = true;
+        } else if (option == QLatin1String("--program-dir")) {
             if (args.isEmpty())
                 return BadUsage(err, QStringLiteral("--program-dir needs a directory"));
             programDirectory = args.takeFirst();
@@ -185,6 +247,8 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
 
     ConsolePrompts prompts(err);
     Editor editor(prompts);
+    editor.commandLine = true;
+    editor.force = force;
     editor.ProgramDirectory = WithTrailingSeparator(programDirectory);
     if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, prompts))
         return CliBadConfiguration;
@@ -208,19 +272,28 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     }
 
     if (command == QLatin1String("set")) {
+        if (const int claim = ClaimForUpdate(editor, args[0], err))
+            return claim;
         if (!ReadFile(editor, args[0]))
             return CliFileFailed;
         for (const auto &[n, v] : assignments)
             editor.store.SetWholeValue(n, v);
-        return SaveOptionsFile(editor) ? CliDone : CliFileFailed;
+        const bool saved = SaveOptionsFile(editor);
+        ReportLeftovers(out, args[0], editor);
+        return saved ? CliDone : CliFileFailed;
     }
 
     if (command == QLatin1String("rewrite")) {
         int status = CliDone;
         for (const QString &path : args) {
             SingleFile single(prompts, editor);
+            if (const int claim = ClaimForUpdate(single.editor, path, err)) {
+                status = qMax(status, claim);
+                continue;
+            }
             if (!ReadFile(single.editor, path) || !SaveOptionsFile(single.editor))
-                status = CliFileFailed;
+                status = qMax(status, int(CliFileFailed));
+            ReportLeftovers(out, path, single.editor);
         }
         return status;
     }
@@ -248,34 +321,46 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         int status = CliDone;
         for (const QString &path : args) {
             SingleFile single(prompts, editor);
+            if (!dryRun) {
+                if (const int claim = ClaimForUpdate(single.editor, path, err)) {
+                    status = qMax(status, claim);
+                    continue;
+                }
+            }
             if (!ReadFile(single.editor, path)) {
-                status = CliFileFailed;
+                status = qMax(status, int(CliFileFailed));
                 continue;
             }
             SwitchStore &store = single.editor.store;
             if (!TourPages(store, prompts, single.editor.config.RunTypeRestricted, &single.editor.Fonts())) {
                 // A font set-up that would end the editor: the file is left as it is.
-                status = CliFileFailed;
+                status = qMax(status, int(CliFileFailed));
                 continue;
             }
             if (dryRun) {
                 for (int n = 1; n <= SwitchCount; ++n) {
                     if (store.GetSwitchValue(n) != store.GetSavedValue(n))
-                        out << path << ": " << n << ' ' << store.GetSavedValue(n) << ' ' << store.GetSwitchValue(n)
-                            << '\n';
+                        out << Printable(path) << ": " << n << ' ' << store.GetSavedValue(n) << ' '
+                            << store.GetSwitchValue(n) << '\n';
                 }
-            } else if (!SaveOptionsFile(single.editor)) {
-                status = CliFileFailed;
+            } else {
+                if (!SaveOptionsFile(single.editor))
+                    status = qMax(status, int(CliFileFailed));
+                ReportLeftovers(out, path, single.editor);
             }
         }
         return status;
     }
 
-    // convert
+    // convert: the new file must not be open in an editor either.
+    if (const int claim = ClaimForUpdate(editor, args[1], err))
+        return claim;
     if (!ReadFile(editor, args[0]))
         return CliFileFailed;
     prompts.saveNames.push_back(args[1]);
-    return SaveOptionsFileAs(editor) == SaveAsResult::Saved ? CliDone : CliFileFailed;
+    const bool saved = SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+    ReportLeftovers(out, args[1], editor);
+    return saved ? CliDone : CliFileFailed;
 }
 
 } // namespace swted

@@ -7,8 +7,15 @@ class QTextStream;
 
 namespace swted {
 
-// 4: lint found messages.
-enum CliStatus { CliDone = 0, CliFileFailed = 1, CliBadUsage = 2, CliBadConfiguration = 3, CliMessages = 4 };
+// 4: lint found messages; 5: a file to be written is open in an editor.
+enum CliStatus {
+    CliDone = 0,
+    CliFileFailed = 1,
+    CliBadUsage = 2,
+    CliBadConfiguration = 3,
+    CliMessages = 4,
+    CliLocked = 5
+};
 
 // Runs one command line of the tool (the arguments after the program name).
 // Results go to out, messages and usage errors to err.

@@ -1,5 +1,7 @@
 #include "Cli.h"
 
+#include "model/FileSystem.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -7,7 +9,8 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
+    // File names are bytes: every argument is taken as it was given.
+    QStringList arguments = swted::ArgumentsFromNative(argc, argv);
     arguments.removeFirst();
     QTextStream out(stdout);
     QTextStream err(stderr);

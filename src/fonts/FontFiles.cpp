@@ -1,9 +1,9 @@
 #include "fonts/FontFiles.h"
 
+#include "model/FileSystem.h"
 #include "model/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QFileDevice>
 
 namespace swted {
 
@@ -16,13 +16,13 @@ constexpr int FontListContentStart = 21;
 
 bool ReadLines(const QString &path, QStringList &lines, FontFileError *error)
 {
-    QFile file(path);
+    // Regular files only: a FIFO of the name fails at once instead of
+    // blocking the reader.
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QString reason;
+    if (!ReadRegularFile(path, bytes, &reason)) {
         if (error)
-            *error = FontFileError{static_cast<int>(file.error()), file.errorString()};
+            *error = FontFileError{static_cast<int>(QFileDevice::OpenError), reason};
         return false;
     }
     lines = SplitLines(bytes);
@@ -160,7 +160,7 @@ OptFontRecord FindFontRecordInOpt(const QString &optionsPath, FontFileError *err
 
 FontLoad LoadFontInformation(FontTables &tables, const QString &path, FontFileError *error)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || !IsRegularFile(path))
         return FontLoad::Missing;
     QStringList lines;
     if (!ReadLines(path, lines, error)) {

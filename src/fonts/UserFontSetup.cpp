@@ -2,8 +2,8 @@
 
 #include "fonts/FontFiles.h"
 #include "fonts/WrittenPath.h"
+#include "model/FileSystem.h"
 
-#include <QFileInfo>
 
 namespace swted {
 
@@ -28,7 +28,7 @@ UserFontFiles SetUpUserFontFiles(FontGroup group, const QString &optionsPath, co
                                  FontTables &tables, const QString &executableName)
 {
     tables.UserFontPathSet = false;
-    if (optionsPath.isEmpty() || !QFileInfo(optionsPath).isFile())
+    if (optionsPath.isEmpty() || !IsRegularFile(optionsPath))
         return Fatal(msg::OptionsFileMissing(group, optionsPath));
 
     const QString type = optionsPath.right(3).toUpper();

@@ -1,7 +1,8 @@
 #include "fonts/WrittenPath.h"
 
+#include "model/FileSystem.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace swted {
@@ -18,10 +19,9 @@ bool HasDriveLetter(const QString &path)
 QString MatchEntry(const QString &dir, const QString &name)
 {
     const QString exact = dir + QLatin1Char('/') + name;
-    if (QFileInfo::exists(exact))
+    if (PathExists(exact))
         return exact;
-    const QStringList entries =
-        QDir(dir.isEmpty() ? QStringLiteral("/") : dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList entries = FolderEntries(dir.isEmpty() ? QStringLiteral("/") : dir, false);
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + QLatin1Char('/') + entry;
@@ -47,7 +47,7 @@ QString WalkNoCase(const QString &start, const QStringList &names)
         if (current.isEmpty())
             return QString();
     }
-    return QFileInfo(current).isFile() ? QDir::cleanPath(current) : QString();
+    return IsRegularFile(current) ? QDir::cleanPath(current) : QString();
 }
 
 QString FolderOrCurrent(const QString &folder)
@@ -70,7 +70,7 @@ QString ResolveWrittenPath(const QString &written, const QString &folder)
     const QString base = FolderOrCurrent(folder);
 
     const QString asWritten = QDir::isAbsolutePath(written) ? written : base + QLatin1Char('/') + written;
-    if (QFileInfo(asWritten).isFile())
+    if (IsRegularFile(asWritten))
         return asWritten;
 
     QString path = written;

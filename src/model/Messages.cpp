@@ -8,6 +8,7 @@ namespace {
 const QString CR = QStringLiteral("\r");
 const QString LF = QStringLiteral("\n");
 const QString Unchanged = QStringLiteral("The file on disk is unchanged; your changes are still in the editor.");
+const QString NotSaved = QStringLiteral("The file has not been saved; your changes are still in the editor.");
 } // namespace
 
 QString ShortToken(const QString &token)
@@ -85,7 +86,7 @@ QString BackupFailed(const QString &path, const QString &backup, const QString &
 {
     return QStringLiteral("Cannot make the backup copy ") + backup + QStringLiteral(" of ") + path
         + QStringLiteral(":") + CR + reason + CR
-        + QStringLiteral("The file has not been saved; your changes are still in the editor.");
+        + NotSaved;
 }
 
 QString WriteFailed(const QString &path, const QString &reason)
@@ -117,6 +118,66 @@ QString ReadBackFails(const QString &path, const QString &readerMessage)
         reason.chop(1);
     reason.replace(CR, QStringLiteral(" "));
     return QStringLiteral("the file would not read: ") + reason;
+}
+
+QString SaveRefused(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot save ") + path + QStringLiteral(":") + CR + reason + QStringLiteral(".") + CR
+        + Unchanged;
+}
+
+QString OfferSaveAs()
+{
+    return QStringLiteral("Save your changes under another name?");
+}
+
+QString ChangedOnDisk(const QString &path)
+{
+    return path + QStringLiteral(" has been changed on disk since it was opened (by another program or user).")
+        + CR + CR
+        + QStringLiteral("Reload it (the changes made here are lost), save this version over it anyway"
+                         " (the other change is lost), or save this version under another name?");
+}
+
+QString GoneFromDisk(const QString &path)
+{
+    return path + QStringLiteral(" is no longer on disk: it has been deleted or renamed since it was opened"
+                                 " (by another program or user).")
+        + CR + CR + QStringLiteral("Save this version here again, or under another name?");
+}
+
+QString ReloadQuestion(const QString &path)
+{
+    return QStringLiteral("Reload ") + path + QStringLiteral(" from the disk?") + CR
+        + QStringLiteral("The changes made here since it was last opened or saved will be lost.");
+}
+
+QString HardLinks(const QString &path, int names)
+{
+    return path + QStringLiteral(" has") + NumberText(names - 1)
+        + (names == 2 ? QStringLiteral(" other name (a hard link).") : QStringLiteral(" other names (hard links)."))
+        + CR
+        + QStringLiteral("Saving writes a new file under this name only; the other names keep the old content.");
+}
+
+QString LockedForEditing(const QString &path, const QString &user, const QString &host, qint64 pid,
+                         const QString &since, bool old)
+{
+    QString text = path + QStringLiteral(" is open for editing by ") + user + QStringLiteral(" on ") + host
+        + QStringLiteral(" (process") + NumberText(pid) + QStringLiteral(") since ") + since
+        + QStringLiteral(".");
+    if (old)
+        text += CR + QStringLiteral("The lock is more than a day old: that session may have ended without"
+                                    " removing it.");
+    return text;
+}
+
+QString ForCommandLine(const QString &text)
+{
+    QString out = text;
+    out.replace(Unchanged, QStringLiteral("The file on disk is unchanged."));
+    out.replace(NotSaved, QStringLiteral("The file has not been saved."));
+    return out;
 }
 
 QString ConvertQuestion(const QString &currentPath)

@@ -34,6 +34,20 @@ QString WouldNotReadBack(const QString &path, const QString &extension, const QS
 QString ReadBackDiffers(int switchNumber, long long readBack, long long value);
 QString ReadBackFails(const QString &path, const QString &readerMessage);
 
+// Saving where others work too: a name that may not be written, a file
+// changed or gone since it was read, a lock held by another session.
+QString SaveRefused(const QString &path, const QString &reason);
+QString OfferSaveAs();
+QString ChangedOnDisk(const QString &path);
+QString GoneFromDisk(const QString &path);
+QString ReloadQuestion(const QString &path);
+QString HardLinks(const QString &path, int names);
+QString LockedForEditing(const QString &path, const QString &user, const QString &host, qint64 pid,
+                         const QString &since, bool old);
+// A message of the editor as the command-line tool says it: the edits it
+// made are not kept in any editor.
+QString ForCommandLine(const QString &text);
+
 // Save As.
 QString ConvertQuestion(const QString &currentPath);
 QString BadFileExtension(const QString &currentExtension);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileSystem.h"
 #include "model/SwitchStore.h"
 
 #include <QString>
@@ -52,6 +53,10 @@ struct OptionsDocument {
     struct {
         QStringList LeadLines, HeadLines, SwitchLines, TrailerLines;
     } AsRead;
+
+    // What the last read or save found or left on disk, to tell whether
+    // someone else has changed the file since.
+    DiskStamp OnDisk;
 
     bool FileLoaded = false;
     // Forces the next BuildSwitchLines to rebuild even when nothing changed.

@@ -1,5 +1,6 @@
 #include "model/OptionsReader.h"
 
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
 #include "model/TextFile.h"
@@ -193,13 +194,16 @@ ReadOutcome ReadOptionsLines(OptionsDocument &doc, SwitchStore &store, const QVe
 
 ReadOutcome ReadOptionsFile(OptionsDocument &doc, SwitchStore &store, const QVector<FileType> &types)
 {
-    QStringList lines;
+    QByteArray bytes;
     QString reason;
-    if (!ReadTextLines(doc.CurrentFilePath, lines, &reason)) {
+    if (!ReadRegularFile(doc.CurrentFilePath, bytes, &reason)) {
         store.TakeSnapshot();
         return ReadOutcome{false, msg::CannotOpenFile(doc.CurrentFilePath, reason)};
     }
-    return ReadOptionsLines(doc, store, types, lines);
+    const ReadOutcome outcome = ReadOptionsLines(doc, store, types, SplitLines(bytes));
+    if (outcome.ok)
+        doc.OnDisk = StampOf(bytes);
+    return outcome;
 }
 
 } // namespace swted

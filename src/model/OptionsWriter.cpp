@@ -1,11 +1,10 @@
 #include "model/OptionsWriter.h"
 
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/OptionsReader.h"
 #include "model/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <charconv>
 
 namespace swted {
@@ -183,13 +182,10 @@ QString BackupPathFor(const QString &path, int extensionLength)
 
 WriteOutcome MakeBackup(const QString &path, const QString &backupPath, FileOps &ops)
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return {false, msg::BackupFailed(path, backupPath, source.errorString())};
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return {false, msg::BackupFailed(path, backupPath, source.errorString())};
-    source.close();
+    QByteArray bytes;
+    QString failure;
+    if (!ReadRegularFile(path, bytes, &failure))
+        return {false, msg::BackupFailed(path, backupPath, failure)};
 
     // A backup name that is a link is replaced, not followed: the copy never
     // lands anywhere but beside the file.
@@ -236,27 +232,35 @@ QStringList OutputLines(const OptionsDocument &doc)
     return out;
 }
 
-WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path, FileOps &ops)
+WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path, FileOps &ops,
+                              bool force)
 {
     const QByteArray bytes = JoinLinesCrLf(OutputLines(doc));
     if (const std::optional<QString> why = CheckReadBack(doc, store, path, bytes))
         return {false, msg::WouldNotReadBack(path, doc.CurrentExtension, *why)};
 
-    const QString target = SaveTargetOf(path);
-    if (QFileInfo::exists(target)) {
-        const WriteOutcome backup =
-            MakeBackup(target, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size())), ops);
-        if (!backup.ok)
+    const SaveTarget target = ResolveSaveTarget(path, force);
+    if (!target.refusal.isEmpty())
+        return {false, msg::SaveRefused(path, target.refusal), true};
+    // Leftovers go first: on a full disk they may be what fills it.
+    const int removed = RemoveLeftoverTemporaries(DirectoryOf(target.path));
+    if (target.exists) {
+        WriteOutcome backup =
+            MakeBackup(target.path, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size())), ops);
+        if (!backup.ok) {
+            backup.leftoversRemoved = removed;
             return backup;
+        }
     }
 
     QString reason;
-    if (!WriteFileAtomically(target, bytes, IdentityOf(target), &reason, ops))
-        return {false, msg::WriteFailed(path, reason)};
+    if (!WriteFileAtomically(target.path, bytes, IdentityOf(target.path), &reason, ops))
+        return {false, msg::WriteFailed(path, reason), false, removed};
 
     store.TakeSnapshot();
     doc.RebuildSwitchLines = false;
-    return {true, QString()};
+    doc.OnDisk = StampOf(bytes);
+    return {true, QString(), false, removed};
 }
 
 } // namespace swted

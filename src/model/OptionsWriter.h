@@ -36,6 +36,11 @@ QString BackupPathFor(const QString &path, int extensionLength);
 struct WriteOutcome {
     bool ok = false;
     QString message;
+    // The name may not be written at all (a link out of its folder, a FIFO,
+    // a file the user may not write): another name may still do.
+    bool refused = false;
+    // Temporary files of interrupted saves removed from the file's folder.
+    int leftoversRemoved = 0;
 };
 
 // Copies an existing file to its backup name, replacing an older backup
@@ -54,11 +59,13 @@ std::optional<QString> CheckReadBack(const OptionsDocument &doc, const SwitchSto
 // to the store's values, then the backup (when the file exists), then the
 // file itself, written atomically and checked on the disk, keeping its mode,
 // owner and group. A path that is a symbolic link saves the file it leads
-// to. On success the snapshot is taken and RebuildSwitchLines cleared. On a
-// failure nothing was overwritten, the snapshot stays, and the message names
-// the file and the reason.
+// to when that is in the link's folder; what ResolveSaveTarget refuses is
+// refused (force: also a file the user may not write). On success the
+// snapshot is taken, RebuildSwitchLines cleared and OnDisk holds what was
+// written. On a failure nothing was overwritten, the snapshot stays, and the
+// message names the file and the reason.
 WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path,
-                              FileOps &ops = FileOps::System());
+                              FileOps &ops = FileOps::System(), bool force = false);
 
 // The lines a write produces, in order (used by the writer and the tests).
 QStringList OutputLines(const OptionsDocument &doc);

@@ -1,8 +1,8 @@
 #include "model/TextFile.h"
 
+#include "model/FileSystem.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace swted {
 
@@ -28,18 +28,9 @@ QStringList SplitLines(const QByteArray &bytes)
 
 bool ReadTextLines(const QString &path, QStringList &lines, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray bytes;
+    if (!ReadRegularFile(path, bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     lines = SplitLines(bytes);
     return true;
 }
@@ -94,9 +85,10 @@ QString WithTrailingSeparator(const QString &directory)
 QString FindFileNoCase(const QString &directory, const QString &name)
 {
     const QString dir = WithTrailingSeparator(directory.isEmpty() ? QStringLiteral(".") : directory);
-    if (QFileInfo(dir + name).isFile())
+    // Regular files only: a FIFO or a device of the name is never read.
+    if (IsRegularFile(dir + name))
         return dir + name;
-    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = FolderEntries(dir, true);
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + entry;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AtomicFile.h"
+#include "model/FileLocks.h"
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
 #include "pages/EditHistory.h"
@@ -9,10 +10,22 @@
 #include "shell/RecentFiles.h"
 
 #include <QString>
+#include <functional>
 
 namespace swted {
 
 class Prompts;
+
+// The file being edited as others see it too: the lock this editor holds on
+// it, whether it is open read-only, and what has been said about it.
+struct SharedFileState {
+    QString lockedPath;      // the file whose lock file this editor wrote
+    bool readOnly = false;   // another session holds it; saving asks for a new name
+    bool hardLinksTold = false;
+    // The version on disk last reported when the window came back.
+    DiskStamp toldOnReturn;
+    bool toldGone = false;
+};
 
 // Everything the program works on, owned in one place: the switch store,
 // the configuration, the file being edited. Windows and commands receive it
@@ -20,6 +33,10 @@ class Prompts;
 class Editor {
 public:
     explicit Editor(Prompts &prompts) : prompts(prompts) {}
+    // The lock of the file being edited goes with the editor.
+    ~Editor();
+    Editor(const Editor &) = delete;
+    Editor &operator=(const Editor &) = delete;
 
     Prompts &prompts;
     SwitchStore store;
@@ -38,6 +55,20 @@ public:
     RecentFiles recentFiles;
     // The system calls saves go through; tests put in ones that fail.
     FileOps *fileOps = &FileOps::System();
+    SharedFileState shared;
+    // Held around a read-modify-write of the file (by the command-line tool
+    // from its read to its save, by the editor for the time of a save).
+    UpdateLock update;
+    // The command-line tool: its messages speak of the command line; with
+    // force it writes files the user may not write.
+    bool commandLine = false;
+    bool force = false;
+    // Temporary files of interrupted saves that saves have removed.
+    int leftoversRemoved = 0;
+    // Reads the file again in place of the edits (the window also shows it
+    // again); false when the read fails. Without it the file is read into
+    // the store.
+    std::function<bool()> reload;
 
     // The font session, pointed at the file being edited.
     UserFontSession &Fonts()

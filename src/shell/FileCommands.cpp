@@ -1,5 +1,7 @@
 #include "shell/FileCommands.h"
 
+#include "model/FileLocks.h"
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/OptionsReader.h"
 #include "model/OptionsWriter.h"
@@ -7,7 +9,6 @@
 #include "shell/Editor.h"
 #include "shell/Prompts.h"
 
-#include <QFileInfo>
 
 namespace swted {
 
@@ -30,6 +31,102 @@ void PrepareLines(Editor &editor)
     }
     doc.RebuildSwitchLines = true;
     BuildSwitchLines(doc, editor.store, doc.SwitchLineCount);
+}
+
+// Saves wait this long for another program's save of the same file.
+constexpr int UpdateWaitMs = 10000;
+
+QString Said(const Editor &editor, const QString &text)
+{
+    return editor.commandLine ? msg::ForCommandLine(text) : text;
+}
+
+enum class DiskAction { Write, SaveAs, Cancel, Reloaded };
+
+bool Reload(Editor &editor)
+{
+    if (editor.reload)
+        return editor.reload();
+    return ReadOptionsFile(editor);
+}
+
+// The file on disk is not what was read or saved: the user decides.
+DiskAction AskAboutDisk(Editor &editor, DiskState state)
+{
+    const QString &path = editor.file.CurrentFilePath;
+    if (state == DiskState::Gone) {
+        const int c = editor.prompts.Choose(Message{msg::GoneFromDisk(path), OptionsEditorTitle,
+                                                    MessageButtons::Choices, MessageIcon::Exclamation,
+                                                    {QStringLiteral("&Save Here"), QStringLiteral("Save &As..."),
+                                                     QStringLiteral("Cancel")}});
+        return c == 0 ? DiskAction::Write : c == 1 ? DiskAction::SaveAs : DiskAction::Cancel;
+    }
+    const int c = editor.prompts.Choose(Message{msg::ChangedOnDisk(path), OptionsEditorTitle,
+                                                MessageButtons::Choices, MessageIcon::Exclamation,
+                                                {QStringLiteral("&Reload"), QStringLiteral("Save A&nyway"),
+                                                 QStringLiteral("Save &As..."), QStringLiteral("Cancel")}});
+    if (c == 1)
+        return DiskAction::Write;
+    if (c == 2)
+        return DiskAction::SaveAs;
+    if (c != 0)
+        return DiskAction::Cancel;
+    // Reloading loses the edits made here: asked first, when there are any.
+    if (editor.store.HasUnsavedChanges()
+        && editor.prompts.ShowMessage(Message{msg::ReloadQuestion(path), OptionsEditorTitle, MessageButtons::YesNo,
+                                              MessageIcon::Exclamation})
+            != Answer::Yes)
+        return DiskAction::Cancel;
+    return Reload(editor) ? DiskAction::Reloaded : DiskAction::Cancel;
+}
+
+// The update lock of path for the time of one save, unless the caller holds
+// it already (the command-line tool, from its read on).
+class SaveLock {
+public:
+    SaveLock(Editor &editor, const QString &path) : editor(editor), path(path) { Take(); }
+    ~SaveLock() { Give(); }
+    bool Take()
+    {
+        if (editor.update.Holds(path))
+            return true;
+        taken = editor.update.Acquire(path, UpdateWaitMs, &reason);
+        return taken;
+    }
+    void Give()
+    {
+        if (taken)
+            editor.update.Release();
+        taken = false;
+    }
+    bool ok() const { return reason.isEmpty(); }
+    QString reason;
+
+private:
+    Editor &editor;
+    QString path;
+    bool taken = false;
+};
+
+// The editor now edits a file under this lock (empty: none) and mode; the
+// lock of the file it edited before goes.
+void MoveTo(Editor &editor, const QString &lock, bool readOnly)
+{
+    if (!editor.shared.lockedPath.isEmpty() && editor.shared.lockedPath != lock)
+        DropEditLock(editor.shared.lockedPath);
+    editor.shared = SharedFileState();
+    editor.shared.lockedPath = lock;
+    editor.shared.readOnly = readOnly;
+}
+
+// After Save As: the editor edits the new file, under this session's lock
+// when no other live session holds one; no question.
+void TakeFreeLock(Editor &editor, const QString &path)
+{
+    const std::optional<LockOwner> owner = ReadEditLock(path);
+    const LockState state = owner ? StateOf(*owner) : LockState::Gone;
+    const bool free = state == LockState::Mine || state == LockState::Gone;
+    MoveTo(editor, free && TakeEditLock(path, PathExists(LockFilePathFor(path))) ? path : QString(), false);
 }
 
 bool HasFileType(const Editor &editor, const QString &extension)
@@ -58,19 +155,84 @@ bool ReadOptionsFile(Editor &editor)
     return outcome.ok;
 }
 
+namespace {
+
+WriteOutcome Write(Editor &editor, const QString &path)
+{
+    const WriteOutcome outcome = WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps, editor.force);
+    editor.leftoversRemoved += outcome.leftoversRemoved;
+    return outcome;
+}
+
+// The Save command's write, the file on disk checked already: a name the
+// user may not write offers Save As (in the editor).
+bool WriteCurrentFile(Editor &editor, SaveLock &lock)
+{
+    const QString path = editor.file.CurrentFilePath;
+    if (!lock.Take()) {
+        editor.prompts.Inform(Said(editor, msg::SaveRefused(path, lock.reason)));
+        return false;
+    }
+    const int names = LinkCountOf(path);
+    if (names > 1 && !editor.shared.hardLinksTold) {
+        editor.shared.hardLinksTold = true;
+        editor.prompts.Inform(msg::HardLinks(path, names));
+    }
+    BusyCursor busy(editor.prompts);
+    PrepareLines(editor);
+    const WriteOutcome outcome = Write(editor, path);
+    if (outcome.ok)
+        return true;
+    if (outcome.refused && !editor.commandLine) {
+        lock.Give();
+        const QString text = outcome.message + QStringLiteral("\r\r") + msg::OfferSaveAs();
+        if (editor.prompts.ShowMessage(Message{text, OptionsEditorTitle, MessageButtons::YesNo,
+                                               MessageIcon::Exclamation})
+            == Answer::Yes)
+            return SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+        return false;
+    }
+    editor.prompts.Inform(Said(editor, outcome.message));
+    return false;
+}
+
+} // namespace
+
 bool WriteOptionsFile(Editor &editor, const QString &path)
 {
-    const WriteOutcome outcome = WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps);
+    const WriteOutcome outcome = Write(editor, path);
     if (!outcome.ok)
-        editor.prompts.Inform(outcome.message);
+        editor.prompts.Inform(Said(editor, outcome.message));
     return outcome.ok;
 }
 
 bool SaveOptionsFile(Editor &editor)
 {
-    BusyCursor busy(editor.prompts);
-    PrepareLines(editor);
-    return WriteOptionsFile(editor, editor.file.CurrentFilePath);
+    // A file another session holds is saved under another name only.
+    if (editor.shared.readOnly)
+        return SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+    const QString path = editor.file.CurrentFilePath;
+    // Held from the check of the disk to the rename, so that no other save
+    // slips in between; not while the user is asked.
+    SaveLock lock(editor, path);
+    if (!lock.ok()) {
+        editor.prompts.Inform(Said(editor, msg::SaveRefused(path, lock.reason)));
+        return false;
+    }
+    const DiskState state = CompareWithDisk(path, editor.file.OnDisk);
+    if (state != DiskState::Unchanged) {
+        lock.Give();
+        switch (AskAboutDisk(editor, state)) {
+        case DiskAction::Write:
+            break;
+        case DiskAction::SaveAs:
+            return SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+        case DiskAction::Cancel:
+        case DiskAction::Reloaded:
+            return false;
+        }
+    }
+    return WriteCurrentFile(editor, lock);
 }
 
 SaveAsResult SaveOptionsFileAs(Editor &editor)
@@ -113,7 +275,16 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
             editor.prompts.Inform(msg::BadFileExtension(doc.CurrentExtension));
         }
 
-        if (accepted && QFileInfo::exists(N)) {
+        // A name that may not be written at all is said at once, and the
+        // dialog comes back.
+        if (accepted) {
+            const SaveTarget target = ResolveSaveTarget(N, editor.force);
+            if (!target.refusal.isEmpty()) {
+                editor.prompts.Inform(Said(editor, msg::SaveRefused(N, target.refusal)));
+                continue;
+            }
+        }
+        if (accepted && PathExists(N)) {
             const Answer a = AskYesNoCancel(editor, msg::OverwriteQuestion(N));
             if (a == Answer::Cancel)
                 return SaveAsResult::Cancelled;
@@ -140,7 +311,7 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
     // name; the writer makes the same copy by the extension's length, so it
     // is only made here when the two names differ.
     const QString threeCharBackup = chosen.left(qMax<qsizetype>(0, chosen.size() - 3)) + QStringLiteral("BAK");
-    if (QFileInfo::exists(chosen)
+    if (PathExists(chosen)
         && threeCharBackup != BackupPathFor(chosen, static_cast<int>(doc.CurrentExtension.size()))) {
         const WriteOutcome backup = MakeBackup(chosen, threeCharBackup, *editor.fileOps);
         if (!backup.ok) {
@@ -159,10 +330,18 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
     }
     doc.CurrentFilePath = chosen;
     PrepareLines(editor);
-    if (!WriteOptionsFile(editor, chosen)) {
+    SaveLock lock(editor, chosen);
+    if (!lock.ok() || !WriteOptionsFile(editor, chosen)) {
+        if (!lock.ok())
+            editor.prompts.Inform(Said(editor, msg::SaveRefused(chosen, lock.reason)));
         doc = before;
         return SaveAsResult::Failed;
     }
+    lock.Give();
+    // The editor now edits the new file: the old one's lock goes, the new
+    // one's is taken when no one else holds it.
+    if (chosen != current || editor.shared.readOnly)
+        TakeFreeLock(editor, chosen);
     return SaveAsResult::Saved;
 }
 
@@ -176,8 +355,99 @@ bool QuerySaveChanges(Editor &editor)
     if (a == Answer::Cancel)
         return false;
     if (a == Answer::Yes)
-        return SaveOptionsFile(editor);
+        // A reload chosen instead of the save leaves nothing unsaved either.
+        return SaveOptionsFile(editor) || !editor.store.HasUnsavedChanges();
     return true;
+}
+
+bool ClaimFile(Editor &editor, const QString &path)
+{
+    if (!IsRegularFile(path)) {
+        MoveTo(editor, QString(), false); // the read says what is wrong
+        return true;
+    }
+    if (editor.shared.lockedPath == path) {
+        MoveTo(editor, path, false);
+        return true;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const std::optional<LockOwner> owner = ReadEditLock(path);
+        const LockState state = owner ? StateOf(*owner) : LockState::Gone;
+        if (state == LockState::Mine || state == LockState::Gone) {
+            // A lock left over, or one that does not read, is replaced.
+            const bool there = PathExists(LockFilePathFor(path));
+            if (TakeEditLock(path, there)) {
+                MoveTo(editor, path, false);
+                return true;
+            }
+            if (there || !PathExists(LockFilePathFor(path))) {
+                MoveTo(editor, QString(), false); // a folder that takes no lock file
+                return true;
+            }
+            continue; // another session took it just now
+        }
+        const QString since = owner->since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        const int c = editor.prompts.Choose(
+            Message{msg::LockedForEditing(path, owner->user, owner->host, owner->pid, since, state == LockState::Old),
+                    OptionsEditorTitle, MessageButtons::Choices, MessageIcon::Exclamation,
+                    {QStringLiteral("Open &Read-Only"), QStringLiteral("Open &Anyway"), QStringLiteral("Cancel")}});
+        if (c == 0) {
+            MoveTo(editor, QString(), true);
+            return true;
+        }
+        if (c != 1)
+            return false;
+        // A lock probably left over is taken over; a live one stays its
+        // session's.
+        const bool takeOver = state == LockState::Old && TakeEditLock(path, true);
+        MoveTo(editor, takeOver ? path : QString(), false);
+        return true;
+    }
+    MoveTo(editor, QString(), false);
+    return true;
+}
+
+void ReleaseFile(Editor &editor)
+{
+    MoveTo(editor, QString(), false);
+}
+
+void ReviewDiskOnReturn(Editor &editor, const std::function<void()> &beforeAsking)
+{
+    if (!editor.file.FileLoaded)
+        return;
+    const QString path = editor.file.CurrentFilePath;
+    const DiskState state = CompareWithDisk(path, editor.file.OnDisk);
+    if (state == DiskState::Unchanged)
+        return;
+    // Each version on disk is reported once; a save still asks.
+    QByteArray bytes;
+    const DiskStamp now = state == DiskState::Gone || !ReadRegularFile(path, bytes) ? DiskStamp() : StampOf(bytes);
+    const DiskStamp &told = editor.shared.toldOnReturn;
+    if (told.known == now.known && told.size == now.size && told.hash == now.hash
+        && (now.known || editor.shared.toldGone))
+        return;
+    editor.shared.toldOnReturn = now;
+    editor.shared.toldGone = !now.known;
+    if (beforeAsking)
+        beforeAsking();
+    switch (AskAboutDisk(editor, state)) {
+    case DiskAction::Write: {
+        if (editor.shared.readOnly) {
+            SaveOptionsFileAs(editor);
+            break;
+        }
+        SaveLock lock(editor, path);
+        WriteCurrentFile(editor, lock);
+        break;
+    }
+    case DiskAction::SaveAs:
+        SaveOptionsFileAs(editor);
+        break;
+    case DiskAction::Cancel:
+    case DiskAction::Reloaded:
+        break;
+    }
 }
 
 } // namespace swted

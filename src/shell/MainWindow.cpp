@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/TextFile.h"
 #include "pages/PageTable.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -101,10 +101,12 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     EnterNoFileState();
     UpdateRecentMenu();
     resize(TwipsToPixels(9600, this), TwipsToPixels(7200, this));
+    editor.reload = [this] { return ReloadFile(); };
 }
 
 MainWindow::~MainWindow()
 {
+    editor.reload = nullptr;
     // The focus moves while the children go; this window no longer listens.
     disconnect(qApp, nullptr, this, nullptr);
     if (tipWindow)
@@ -211,7 +213,8 @@ void MainWindow::EnterNoFileState()
     mnuFilSaveAs->setEnabled(false);
     mnuTools->setEnabled(false);
     mnuTools->menuAction()->setEnabled(false);
-    setWindowTitle(EditorCaption);
+    ReleaseFile(editor);
+    UpdateTitle();
     editor.history.Clear();
     UpdateEditState();
 }
@@ -390,9 +393,9 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
         return false;
     editor.file.FileLoaded = false;
     if (!commandLine.isEmpty()) {
-        if (!QFileInfo::exists(commandLine)) {
+        if (!PathExists(commandLine)) {
             editor.prompts.Inform(QStringLiteral("Can't find file ") + commandLine + QStringLiteral("!"));
-        } else {
+        } else if (ClaimFile(editor, commandLine)) {
             SetCurrentFile(editor, commandLine);
             if (!ReadOptionsFile(editor)) {
                 editor.prompts.Inform(QStringLiteral("Problem Loading ") + commandLine);
@@ -415,7 +418,7 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     PageWindow *page = OpenPage(0);
     if (page)
         QTimer::singleShot(100, this, &MainWindow::PrepareNextPage);
-    setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+    UpdateTitle();
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
     // The client area fits the page with room around it; never smaller than
@@ -619,7 +622,7 @@ void MainWindow::OpenOptionsFile()
 void MainWindow::OpenRecentFile(const QString &path)
 {
     // A file that is gone leaves the one on screen as it is, unasked.
-    if (!QFileInfo(path).isFile()) {
+    if (!PathExists(path)) {
         editor.prompts.Inform(QStringLiteral("Can't find file ") + path
                               + QStringLiteral("!\rIt has been removed from the list of recent files."));
         editor.recentFiles.Remove(path);
@@ -633,6 +636,10 @@ void MainWindow::OpenRecentFile(const QString &path)
 
 void MainWindow::OpenChosenFile(const QString &F)
 {
+    // A file another session edits asks first; Cancel leaves the file on
+    // screen as it is.
+    if (!ClaimFile(editor, F))
+        return;
     const QString T = F.mid(LastSeparator(F) + 1);
     UnloadAllPages();
     editor.file.CurrentFileDirectory = F.left(F.size() - T.size());
@@ -667,19 +674,68 @@ void MainWindow::SaveCommand()
 void MainWindow::SaveAsCommand()
 {
     StoreActivePage();
-    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved) {
-        setWindowTitle(EditorCaption + QStringLiteral(" - ") + editor.file.CurrentFilePath);
+    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
         RememberFile(editor.file.CurrentFilePath);
-    }
     ShowSavedState();
 }
 
-// After a save the change markers compare with the file as now saved.
+// After a save the change markers compare with the file as now saved, and
+// the title names the file now edited (a save may have become a Save As).
 void MainWindow::ShowSavedState()
 {
     if (PageWindow *page = ActivePage())
         page->ShowState();
     UpdateEditState();
+    UpdateTitle();
+}
+
+void MainWindow::UpdateTitle()
+{
+    if (!editor.file.FileLoaded || editor.file.CurrentFilePath.isEmpty()) {
+        setWindowTitle(EditorCaption);
+        return;
+    }
+    setWindowTitle(EditorCaption + QStringLiteral(" - ") + Printable(editor.file.CurrentFilePath)
+                   + (editor.shared.readOnly ? QStringLiteral(" (Read-Only)") : QString()));
+}
+
+bool MainWindow::ReloadFile()
+{
+    const PageWindow *page = ActivePage();
+    const int index = page ? page->Definition().index : 0;
+    // The pages are put away; what they store is read over at once.
+    UnloadAllPages();
+    if (!ReadOptionsFile(editor)) {
+        editor.prompts.Inform(QStringLiteral("Problem Loading ") + editor.file.CurrentFilePath);
+        UnloadAllPages();
+        EnterNoFileState();
+        return false;
+    }
+    FileRead();
+    EnterFileState();
+    if (!stopping && !exiting)
+        OpenPage(index);
+    UpdateTitle();
+    return true;
+}
+
+void MainWindow::ReviewFileOnDisk()
+{
+    // Once at a time, and never over another window's question.
+    if (reviewing || stopping || exiting || QApplication::activeModalWidget())
+        return;
+    reviewing = true;
+    ReviewDiskOnReturn(editor, [this] { StoreActivePage(); });
+    reviewing = false;
+    ShowSavedState();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Back from another program: the file may have been changed there.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && editor.file.FileLoaded)
+        QTimer::singleShot(0, this, &MainWindow::ReviewFileOnDisk);
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::ExitCommand()

@@ -81,8 +81,16 @@ public:
     const QString &VersionText() const { return versionText; }
     bool Exiting() const { return exiting; }
 
+    // Reads the file again in place of the edits and shows the page that
+    // was on screen; false (the no-file state) when the read fails.
+    bool ReloadFile();
+    // When the window comes back: the file on disk is checked, and a change
+    // made by someone else reported.
+    void ReviewFileOnDisk();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -106,6 +114,8 @@ private:
     // The status bar's digits of the switch the focused control edits.
     void ShowFocusedDigits();
     void ShowSavedState();
+    // "Options Editor - PATH", with "(Read-Only)" for a file another session holds.
+    void UpdateTitle();
     void BuildSearch();
     void ChooseSearchResult(QListWidgetItem *item);
     void EnterNoFileState();
@@ -129,6 +139,7 @@ private:
     QString versionText;
     bool exiting = false;
     bool stopping = false; // a fatal stop is under way
+    bool reviewing = false; // the file on disk is being checked
     std::array<QPointer<QMdiSubWindow>, PageCount> pageWindows{};
     // Pages that were unloaded: hidden, stored, and used again the next time
     // their page opens, so that a page switch does not build its widgets anew.

@@ -3,19 +3,31 @@
 #include "model/Messages.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace swted {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// Choices: buttons named by Message::choices, the first the default, the
+// last the one Escape gives.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, Choices };
 enum class MessageIcon { None, Exclamation, Stop, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct Message {
+    Message() = default;
+    Message(QString text, QString title = ApplicationTitle, MessageButtons buttons = MessageButtons::Ok,
+            MessageIcon icon = MessageIcon::None, QStringList choices = {})
+        : text(std::move(text)), title(std::move(title)), buttons(buttons), icon(icon), choices(std::move(choices))
+    {
+    }
+
     QString text;
     QString title = ApplicationTitle;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    QStringList choices; // the buttons' captions, for MessageButtons::Choices
 };
 
 struct FileDialogRequest {
@@ -34,6 +46,9 @@ class Prompts {
 public:
     virtual ~Prompts() = default;
     virtual Answer ShowMessage(const Message &message) = 0;
+    // A question with named buttons (message.choices): the index of the one
+    // chosen; the last when the box is closed.
+    virtual int Choose(const Message &message) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> GetOpenFileName(const FileDialogRequest &request) = 0;
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest &request) = 0;

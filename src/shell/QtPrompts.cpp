@@ -1,14 +1,36 @@
 #include "shell/QtPrompts.h"
 
+#include "model/FileSystem.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace swted {
 
+namespace {
+
+QMessageBox::Icon IconOf(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
 QString QtPrompts::DisplayText(const QString &text)
 {
-    QString t = text;
+    // A file name's bytes that are not UTF-8 show as \xHH.
+    QString t = Printable(text);
     t.replace(QLatin1String("\n\r"), QLatin1String("\n"));
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -17,13 +39,7 @@ QString QtPrompts::DisplayText(const QString &text)
 
 Answer QtPrompts::ShowMessage(const Message &message)
 {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    if (message.icon == MessageIcon::Exclamation)
-        icon = QMessageBox::Warning;
-    else if (message.icon == MessageIcon::Stop)
-        icon = QMessageBox::Critical;
-    else if (message.icon == MessageIcon::Information)
-        icon = QMessageBox::Information;
+    const QMessageBox::Icon icon = IconOf(message.icon);
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     if (message.buttons == MessageButtons::YesNo)
         buttons = QMessageBox::Yes | QMessageBox::No;
@@ -45,6 +61,27 @@ Answer QtPrompts::ShowMessage(const Message &message)
     default:
         return Answer::Ok;
     }
+}
+
+int QtPrompts::Choose(const Message &message)
+{
+    QMessageBox box(IconOf(message.icon), message.title, DisplayText(message.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QVector<QAbstractButton *> buttons;
+    for (int i = 0; i < message.choices.size(); ++i) {
+        const bool last = i + 1 == message.choices.size();
+        QPushButton *b = box.addButton(message.choices[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        b->setObjectName(QStringLiteral("choice_%1").arg(i));
+        if (i == 0)
+            box.setDefaultButton(b);
+        if (last)
+            box.setEscapeButton(b);
+        buttons.append(b);
+    }
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? static_cast<int>(buttons.size()) - 1 : chosen;
 }
 
 QStringList QtPrompts::QtFilters(const QString &filter)

@@ -11,6 +11,7 @@ namespace swted {
 class QtPrompts : public Prompts {
 public:
     Answer ShowMessage(const Message &message) override;
+    int Choose(const Message &message) override;
     std::optional<QString> GetOpenFileName(const FileDialogRequest &request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest &request) override;
     void SetBusy(bool busy) override;

@@ -16,6 +16,18 @@ Answer ScriptedPrompts::ShowMessage(const Message &message)
     return a;
 }
 
+int ScriptedPrompts::Choose(const Message &message)
+{
+    messages.append(message);
+    if (choices.empty()) {
+        ++unscriptedQuestions;
+        return static_cast<int>(message.choices.size()) - 1;
+    }
+    const int c = choices.front();
+    choices.pop_front();
+    return c;
+}
+
 std::optional<QString> ScriptedPrompts::NextDialog(bool save, const FileDialogRequest &request)
 {
     dialogs.append(Dialog{save, request});

@@ -20,6 +20,9 @@ public:
     // default answer is used (and recorded as unscripted).
     std::deque<Answer> answers;
     Answer defaultAnswer = Answer::Ok;
+    // Buttons chosen in questions with named buttons, in order; when none is
+    // left the last button (the one Escape gives) is chosen, as unscripted.
+    std::deque<int> choices;
     // Paths the file dialogs return in order; an empty optional cancels. When
     // none is left, a dialog cancels.
     std::deque<std::optional<QString>> dialogResults;
@@ -33,6 +36,7 @@ public:
     int endStatus = 0;
 
     Answer ShowMessage(const Message &message) override;
+    int Choose(const Message &message) override;
     std::optional<QString> GetOpenFileName(const FileDialogRequest &request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest &request) override;
     void SetBusy(bool busy) override;

@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(Cli({"--bogus", "types"}).status, 2);
         Run help = Cli({"--help"});
         QCOMPARE(help.status, 0);
-        QVERIFY(help.out.startsWith("Usage: swted-cli [--program-dir DIR] COMMAND ..."));
+        QVERIFY(help.out.startsWith("Usage: swted-cli [--program-dir DIR] [--force] COMMAND ..."));
 
         Run r = Cli({"--program-dir", work->path(), "types"});
         QCOMPARE(r.status, 3);
@@ -349,12 +349,10 @@ private slots:
         QCOMPARE(r.status, 1);
         if (failing == "PLANT.BAK")
             QCOMPARE(r.err, "Cannot make the backup copy " + backup.toUtf8() + " of " + file.toUtf8()
-                                + ":\nNo space left on device\nThe file has not been saved; your changes are still in"
-                                  " the editor.\n");
+                                + ":\nNo space left on device\nThe file has not been saved.\n");
         else
             QCOMPARE(r.err, "Cannot write " + file.toUtf8()
-                                + ":\nNo space left on device\nThe file on disk is unchanged; your changes are still in"
-                                  " the editor.\n");
+                                + ":\nNo space left on device\nThe file on disk is unchanged.\n");
         QCOMPARE(ReadBytes(file), original);
         QCOMPARE(ReadBytes(backup), backupExists ? oldBackup : original);
         QCOMPARE(LeftoverTemporaries(disk.path(QString())), QStringList());

@@ -2,6 +2,7 @@
 #include "FaultyFileOps.h"
 #include "TestSupport.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
@@ -133,15 +134,89 @@ private slots:
         QCOMPARE(st.st_gid, gid_t(5678));
     }
 
-    void linkSavesTheFileItLeadsTo()
+    // What a save of a name writes, or why it refuses: links lead only to
+    // files in their own folder, only regular files are written, and a file
+    // no one may write is not replaced unless forced.
+    void saveTargets_data()
     {
-        const QString link = work->filePath("LINK.OPT");
-        QVERIFY(QFile::link(File(), link));
-        QCOMPARE(SaveTargetOf(link), QFileInfo(File()).canonicalFilePath());
-        QCOMPARE(SaveTargetOf(File()), File());
-        QVERIFY(WriteFileAtomically(SaveTargetOf(link), newBytes, IdentityOf(link), nullptr));
-        QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(ReadBytes(File()), newBytes);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<QString>("writes");  // the file written, relative to the folder
+        QTest::addColumn<QString>("refusal"); // the start of the reason given
+        QTest::newRow("plain file") << "JOB.OPT" << false << "JOB.OPT" << "";
+        QTest::newRow("new file") << "NEW.OPT" << false << "NEW.OPT" << "";
+        QTest::newRow("link beside its file") << "LINK.OPT" << false << "JOB.OPT" << "";
+        QTest::newRow("link out of the folder") << "OUT.OPT" << false << ""
+                                                << "it is a symbolic link to ";
+        QTest::newRow("dangling link") << "DANGLING.OPT" << false << "" << "it is a symbolic link to ";
+        QTest::newRow("FIFO") << "PIPE.OPT" << false << "" << "it is a FIFO (named pipe), not a regular file";
+        QTest::newRow("folder") << "DIR.OPT" << false << "" << "it is a folder, not a regular file";
+        QTest::newRow("read-only file") << "RO.OPT" << false << "" << (::geteuid() == 0 ? "it is read-only" : "you may not write it");
+        QTest::newRow("read-only file, forced") << "RO.OPT" << true << "RO.OPT" << "";
+    }
+    void saveTargets()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, force);
+        QFETCH(QString, writes);
+        QFETCH(QString, refusal);
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath("THEIRS.OPT");
+        WriteBytes(outside, oldBytes);
+        QVERIFY(QFile::link(File(), work->filePath("LINK.OPT")));
+        QVERIFY(QFile::link(outside, work->filePath("OUT.OPT")));
+        QVERIFY(QFile::link(elsewhere.filePath("NONE.OPT"), work->filePath("DANGLING.OPT")));
+        QCOMPARE(::mkfifo(QFile::encodeName(work->filePath("PIPE.OPT")).constData(), 0644), 0);
+        QVERIFY(QDir(work->path()).mkdir("DIR.OPT"));
+        WriteBytes(work->filePath("RO.OPT"), oldBytes);
+        QCOMPARE(::chmod(QFile::encodeName(work->filePath("RO.OPT")).constData(), 0444), 0);
+
+        const SaveTarget target = ResolveSaveTarget(work->filePath(name), force);
+        QVERIFY2(refusal.isEmpty() ? target.refusal.isEmpty() : target.refusal.startsWith(refusal),
+                 qPrintable(target.refusal));
+        auto canonical = [](const QString &p) {
+            return QFileInfo::exists(p) ? QFileInfo(p).canonicalFilePath() : p;
+        };
+        if (!writes.isEmpty())
+            QCOMPARE(canonical(target.path), canonical(work->filePath(writes)));
+        // The reason names where a link leads.
+        if (name == "OUT.OPT")
+            QVERIFY(target.refusal.contains(outside));
+        // Nothing beyond the folder is touched, whatever the name.
+        QCOMPARE(ReadBytes(outside), oldBytes);
+        QVERIFY(!QFileInfo::exists(elsewhere.filePath("NONE.OPT")));
+    }
+
+    // Temporary files of killed saves are removed by the next save in the
+    // folder, but only those no save of this run is writing and that are
+    // this program's; a name of any length has room for its temporary name.
+    void leftoversAreRemoved()
+    {
+        auto age = [](const QString &path, int seconds) {
+            const QDateTime when = QDateTime::currentDateTime().addSecs(-seconds);
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
+        };
+        const QStringList ours = {".JOB.OPT.a1b2.swted-tmp", ".JOB.BAK.zz.swted-tmp", ".swted-lock.Ab12Cd.swted-tmp"};
+        const QStringList others = {"JOB.OPT.a1b2.swted-tmp", ".JOB.OPT.a1b2.tmp", ".JOB.OPT.swted-tmp",
+                                    ".JOB.OPT.toolong7.swted-tmp"};
+        for (const QString &n : ours + others) {
+            WriteBytes(work->filePath(n), "x");
+            age(work->filePath(n), 3600);
+        }
+        // One written during this run, as a save still under way would be.
+        WriteBytes(work->filePath(".NEW.OPT.q9.swted-tmp"), "x");
+        QCOMPARE(RemoveLeftoverTemporaries(work->path()), ours.size());
+        for (const QString &n : others)
+            QVERIFY2(QFileInfo::exists(work->filePath(n)), qPrintable(n));
+        QVERIFY(QFileInfo::exists(work->filePath(".NEW.OPT.q9.swted-tmp")));
+
+        // A 244-byte name of two-byte characters.
+        const QString path = work->path() + "/" + QString::fromUtf8(QByteArray("\xc3\xa9").repeated(120) + ".OPT");
+        QString error;
+        QVERIFY2(WriteFileAtomically(path, newBytes, IdentityOf(path), &error), qPrintable(error));
+        QCOMPARE(ReadBytes(path), newBytes);
     }
 };
 

@@ -25,6 +25,7 @@ struct MainWindowFixture {
 
     void SetUp(bool withWindow = true)
     {
+        TearDown(); // a window of an earlier start goes before its editor
         work = std::make_unique<QTemporaryDir>();
         prog = work->filePath("prog");
         QDir().mkpath(prog);

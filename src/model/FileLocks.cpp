@@ -1,0 +1,205 @@
+#include "model/FileLocks.h"
+
+#include "model/FileSystem.h"
+#include "model/TextFile.h"
+
+#include <QCryptographicHash>
+#include <QSysInfo>
+#include <QThread>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace swted {
+
+namespace {
+
+const QByteArray LockPrefix = QByteArrayLiteral(".~lock.");
+const QByteArray LockHeading = QByteArrayLiteral("swted-lock");
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString UserName()
+{
+    if (const passwd *pw = ::getpwuid(::geteuid()))
+        return QString::fromLocal8Bit(pw->pw_name);
+    return QString::number(::geteuid());
+}
+
+QByteArray LockBytes(const LockOwner &owner)
+{
+    return LockHeading + "\nuser=" + owner.user.toUtf8() + "\nhost=" + owner.host.toUtf8()
+        + "\npid=" + QByteArray::number(owner.pid) + "\nsince="
+        + owner.since.toString(Qt::ISODate).toUtf8() + "\n";
+}
+
+} // namespace
+
+QString LockFilePathFor(const QString &path)
+{
+    const QByteArray folder = NativePath(DirectoryOf(path));
+    QByteArray name = NativePath(path).mid(folder.size());
+    const long longest = ::pathconf(folder.isEmpty() ? "." : folder.constData(), _PC_NAME_MAX);
+    const qsizetype room = (longest > 0 ? longest : 255) - LockPrefix.size() - 1;
+    if (name.size() > room) {
+        const QByteArray hash = QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex().left(8);
+        name = name.left(room - hash.size() - 1) + '~' + hash;
+    }
+    return PathFromNative(folder + LockPrefix + name + '#');
+}
+
+LockOwner ThisSession()
+{
+    return LockOwner{UserName(), QSysInfo::machineHostName(), static_cast<qint64>(::getpid()),
+                     QDateTime::currentDateTimeUtc()};
+}
+
+std::optional<LockOwner> ReadEditLock(const QString &path)
+{
+    QByteArray bytes;
+    if (!ReadRegularFile(LockFilePathFor(path), bytes) || bytes.size() > 4096)
+        return std::nullopt;
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines.front() != LockHeading)
+        return std::nullopt;
+    LockOwner owner;
+    for (const QByteArray &line : lines) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        const QByteArray key = line.left(eq);
+        const QString value = QString::fromUtf8(line.mid(eq + 1));
+        if (key == "user")
+            owner.user = value;
+        else if (key == "host")
+            owner.host = value;
+        else if (key == "pid")
+            owner.pid = value.toLongLong();
+        else if (key == "since")
+            owner.since = QDateTime::fromString(value, Qt::ISODate);
+    }
+    return owner;
+}
+
+LockState StateOf(const LockOwner &owner, const QDateTime &now)
+{
+    if (owner.host == QSysInfo::machineHostName()) {
+        if (owner.pid == static_cast<qint64>(::getpid()))
+            return LockState::Mine;
+        // A process that is gone (or a number no process could have) left
+        // the lock behind.
+        if (owner.pid <= 0 || owner.pid > INT_MAX
+            || (::kill(static_cast<pid_t>(owner.pid), 0) != 0 && errno == ESRCH))
+            return LockState::Gone;
+        return LockState::Live;
+    }
+    if (owner.since.isValid() && owner.since.secsTo(now) > 24 * 60 * 60)
+        return LockState::Old;
+    return LockState::Live;
+}
+
+bool TakeEditLock(const QString &path, bool replace, QString *error)
+{
+    const QByteArray lock = NativePath(LockFilePathFor(path));
+    const QByteArray folder = NativePath(DirectoryOf(path));
+    // Written whole under a name of its own first, then put in place at
+    // once: a reader sees no lock or the whole of it.
+    QByteArray temporary = folder + ".swted-lock.XXXXXX.swted-tmp";
+    const int fd = ::mkstemps(temporary.data(), 10);
+    if (fd < 0) {
+        if (error)
+            *error = Reason(errno);
+        return false;
+    }
+    const QByteArray bytes = LockBytes(ThisSession());
+    ::fchmod(fd, 0644);
+    const bool written = ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size();
+    const int writeError = errno;
+    ::close(fd);
+    if (!written) {
+        ::unlink(temporary.constData());
+        if (error)
+            *error = Reason(writeError);
+        return false;
+    }
+    // link() fails when the lock is there already, so two sessions never
+    // both take a free lock; rename() replaces one.
+    const int result = replace ? ::rename(temporary.constData(), lock.constData())
+                               : ::link(temporary.constData(), lock.constData());
+    const int code = errno;
+    ::unlink(temporary.constData());
+    if (result != 0 && error)
+        *error = Reason(code);
+    return result == 0;
+}
+
+void DropEditLock(const QString &path)
+{
+    const std::optional<LockOwner> owner = ReadEditLock(path);
+    if (owner && StateOf(*owner) == LockState::Mine)
+        ::unlink(NativePath(LockFilePathFor(path)).constData());
+}
+
+bool UpdateLock::Acquire(const QString &path, int timeoutMs, QString *error)
+{
+    Release();
+    const QByteArray native = NativePath(path);
+    int waited = 0;
+    for (;;) {
+        const int f = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (f < 0)
+            return true; // no file to lock: the save itself says what is wrong
+        struct stat held;
+        if (::fstat(f, &held) != 0 || !S_ISREG(held.st_mode)) {
+            ::close(f);
+            return true;
+        }
+        bool locked = false;
+        for (;;) {
+            if (::flock(f, LOCK_EX | LOCK_NB) == 0) {
+                locked = true;
+                break;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                // A file system without such locks: they are advisory anyway.
+                ::close(f);
+                return true;
+            }
+            if (waited >= timeoutMs) {
+                ::close(f);
+                if (error)
+                    *error = QStringLiteral("another program is saving it at this moment");
+                return false;
+            }
+            QThread::msleep(10);
+            waited += 10;
+        }
+        // The lock counts only on the file the name leads to now: a save
+        // that finished while this one waited has put a new file there.
+        struct stat now;
+        if (locked && ::stat(native.constData(), &now) == 0 && now.st_dev == held.st_dev
+            && now.st_ino == held.st_ino) {
+            fd = f;
+            lockedPath = path;
+            return true;
+        }
+        ::close(f);
+    }
+}
+
+void UpdateLock::Release()
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+    lockedPath.clear();
+}
+
+} // namespace swted
