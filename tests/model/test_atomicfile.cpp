@@ -1,4 +1,6 @@
 #include "model/AtomicFile.h"
+#include "model/FileSystem.h"
+#include "model/TextFile.h"
 #include "FaultyFileOps.h"
 #include "TestSupport.h"
 
@@ -217,6 +219,55 @@ private slots:
         QString error;
         QVERIFY2(WriteFileAtomically(path, newBytes, IdentityOf(path), &error), qPrintable(error));
         QCOMPARE(ReadBytes(path), newBytes);
+    }
+
+    // Names are bytes: every byte string maps to a name and back to itself,
+    // and two names that a lossy decoding would merge stay two.
+    void namesAreBytes_data()
+    {
+        QTest::addColumn<QByteArray>("native");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << QByteArray("JOB.OPT") << "JOB.OPT";
+        QTest::newRow("UTF-8") << QByteArray("J\xc3\xa9" "B.OPT") << QString::fromUtf8("J\xc3\xa9" "B.OPT");
+        QTest::newRow("Latin-1 byte") << QByteArray("JOB\xff.OPT") << "JOB\\xFF.OPT";
+        QTest::newRow("replacement character") << QByteArray("JOB\xef\xbf\xbd.OPT") << QString::fromUtf8("JOB\xef\xbf\xbd.OPT");
+        QTest::newRow("cut sequence") << QByteArray("A\xe2\x82") << "A\\xE2\\x82";
+        QTest::newRow("overlong slash") << QByteArray("A\xc0\xaf" "B") << "A\\xC0\\xAFB";
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xbf") << "\\xED\\xB3\\xBF";
+        QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80.OPT") << QString::fromUtf8("\xf0\x9f\x98\x80.OPT");
+    }
+    void namesAreBytes()
+    {
+        QFETCH(QByteArray, native);
+        QFETCH(QString, shown);
+        const QString name = PathFromNative(native);
+        QCOMPARE(NativePath(name), native);
+        QCOMPARE(Printable(name), shown);
+        // The file opened is the file named.
+        WriteBytes(work->filePath("JOB\xef\xbf\xbd.OPT"), "the other");
+        const QString path = PathFromNative(QFile::encodeName(work->path()) + "/" + native);
+        if (!native.contains('\xef'))
+            QVERIFY(WriteFileAtomically(path, "this one", IdentityOf(path), nullptr));
+        QByteArray bytes;
+        QVERIFY(ReadRegularFile(path, bytes));
+        QCOMPARE(bytes, native.contains('\xef') ? QByteArray("the other") : QByteArray("this one"));
+        QVERIFY(FolderEntries(work->path(), true).contains(name));
+    }
+
+    // Only regular files are read, and a FIFO never blocks the reader.
+    void specialFilesAreRefusedAtOnce()
+    {
+        const QString fifo = work->filePath("Karven.fls");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QByteArray bytes;
+        QString error;
+        QVERIFY(!ReadRegularFile(fifo, bytes, &error));
+        QCOMPARE(error, QStringLiteral("it is a FIFO (named pipe), not a regular file"));
+        QVERIFY(!ReadRegularFile(work->path(), bytes, &error));
+        QCOMPARE(error, QStringLiteral("it is a folder, not a regular file"));
+        QCOMPARE(FindFileNoCase(work->path(), "KARVEN.FLS"), QString());
+        QVERIFY(!FolderEntries(work->path(), true).contains("Karven.fls"));
+        QVERIFY(FolderEntries(work->path(), false).contains("Karven.fls"));
     }
 };
 
