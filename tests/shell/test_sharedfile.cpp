@@ -286,6 +286,24 @@ private slots:
         QCOMPARE(ReadBytes(job), bytes);
         QVERIFY(editor->store.HasUnsavedChanges());
     }
+
+    // A file with a second name: the save says once that it parts them.
+    void hardLinkIsSaidOnce()
+    {
+        const QString second = work->filePath("SECOND.OPT");
+        QCOMPARE(::link(QFile::encodeName(job).constData(), QFile::encodeName(second).constData()), 0);
+        const QByteArray bytes = ReadBytes(job);
+        Start(job);
+        Field("Opt_13_Text")->setText("3");
+        window->SaveCommand();
+        QCOMPARE(prompts->texts(), QStringList{job + " has 1 other name (a hard link).\rSaving writes a new file under"
+                                                     " this name only; the other names keep the old content."});
+        Field("Opt_13_Text")->setText("4");
+        window->SaveCommand();
+        QCOMPARE(prompts->messages.size(), 1);
+        QCOMPARE(OnDisk(job, 13), 4);
+        QCOMPARE(ReadBytes(second), bytes);
+    }
 };
 
 QTEST_MAIN(TestSharedFile)
