@@ -127,15 +127,17 @@ constexpr int UpdateWaitMs = 30000;
 int ClaimForUpdate(Editor &editor, const QString &path, QTextStream &err)
 {
     if (!editor.force) {
-        const std::optional<LockOwner> owner = ReadEditLock(path);
-        const LockState state = owner ? StateOf(*owner) : LockState::Gone;
-        if (state == LockState::Live || state == LockState::Old) {
+        // Under any of its names in the folder: an editor locks the name it
+        // opened, which may be a link to this file or this file a link to it.
+        if (const std::optional<HeldEditLock> lock = OtherSessionsEditLock(path)) {
+            const LockOwner &owner = lock->owner;
             err << "swted-cli: "
-                << Printable(msg::LockedForEditing(path, owner->user, owner->host, owner->pid,
-                                               owner->since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                               state == LockState::Old))
+                << Printable(msg::LockedForEditing(lock->path, owner.user, owner.host, owner.pid,
+                                                   owner.since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                                                   lock->state == LockState::Old))
                        .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                << "\nIt has not been changed; use --force to change it anyway.\n";
+                << "\n" << (lock->path == path ? QString() : Printable(path) + QStringLiteral(" is that file under another name. "))
+                << "It has not been changed; use --force to change it anyway.\n";
             err.flush();
             return CliLocked;
         }

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -64,7 +65,8 @@ LockOwner ThisSession()
 std::optional<LockOwner> ReadEditLock(const QString &path)
 {
     QByteArray bytes;
-    if (!ReadRegularFile(LockFilePathFor(path), bytes) || bytes.size() > 4096)
+    // A lock is a few lines: a name that leads to anything larger is none.
+    if (!ReadRegularFile(LockFilePathFor(path), bytes, nullptr, 4096))
         return std::nullopt;
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.isEmpty() || lines.front() != LockHeading)
@@ -103,6 +105,64 @@ LockState StateOf(const LockOwner &owner, const QDateTime &now)
     if (owner.since.isValid() && owner.since.secsTo(now) > 24 * 60 * 60)
         return LockState::Old;
     return LockState::Live;
+}
+
+std::optional<HeldEditLock> OtherSessionsEditLock(const QString &path)
+{
+    auto held = [](const QString &name) -> std::optional<HeldEditLock> {
+        const std::optional<LockOwner> owner = ReadEditLock(name);
+        if (!owner)
+            return std::nullopt;
+        const LockState state = StateOf(*owner);
+        if (state != LockState::Live && state != LockState::Old)
+            return std::nullopt;
+        return HeldEditLock{name, *owner, state};
+    };
+    if (std::optional<HeldEditLock> own = held(path))
+        return own;
+    struct stat file;
+    if (::stat(NativePath(path).constData(), &file) != 0 || !S_ISREG(file.st_mode))
+        return std::nullopt;
+
+    // The folder's lock files first (mostly none); only then the names they
+    // may stand for.
+    const QString folder = DirectoryOf(path);
+    const QByteArray nativeFolder = NativePath(folder);
+    DIR *d = ::opendir(nativeFolder.isEmpty() ? "." : nativeFolder.constData());
+    if (!d)
+        return std::nullopt;
+    QList<QByteArray> locks;
+    QList<QByteArray> names;
+    while (const dirent *e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name.startsWith(LockPrefix) && name.endsWith('#'))
+            locks.append(name);
+        else if (name != "." && name != "..")
+            names.append(name);
+    }
+    ::closedir(d);
+    const QByteArray ownLock = NativePath(LockFilePathFor(path)).mid(nativeFolder.size());
+    for (const QByteArray &lock : locks) {
+        if (lock == ownLock)
+            continue;
+        // The name itself, or for a long name cut to fit (".~lock.NAME~HASH#")
+        // the names that start with the part kept.
+        const QByteArray stem = lock.mid(LockPrefix.size(), lock.size() - LockPrefix.size() - 1);
+        const qsizetype cut = stem.lastIndexOf('~');
+        for (const QByteArray &name : names) {
+            if (name != stem && (cut <= 0 || !name.startsWith(stem.left(cut))))
+                continue;
+            const QString other = PathFromNative(nativeFolder + name);
+            struct stat st;
+            if (NativePath(LockFilePathFor(other)).mid(nativeFolder.size()) != lock
+                || ::stat(NativePath(other).constData(), &st) != 0 || st.st_dev != file.st_dev
+                || st.st_ino != file.st_ino)
+                continue;
+            if (std::optional<HeldEditLock> lockOfOther = held(other))
+                return lockOfOther;
+        }
+    }
+    return std::nullopt;
 }
 
 bool TakeEditLock(const QString &path, bool replace, QString *error)
@@ -153,6 +213,10 @@ bool UpdateLock::Acquire(const QString &path, int timeoutMs, QString *error)
     const QByteArray native = NativePath(path);
     int waited = 0;
     for (;;) {
+        // Only a regular file is opened: opening a device may act on it.
+        struct stat kind;
+        if (::stat(native.constData(), &kind) != 0 || !S_ISREG(kind.st_mode))
+            return true; // no file to lock: the save itself says what is wrong
         const int f = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (f < 0)
             return true; // no file to lock: the save itself says what is wrong

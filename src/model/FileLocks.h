@@ -32,6 +32,17 @@ enum class LockState {
 };
 LockState StateOf(const LockOwner &owner, const QDateTime &now = QDateTime::currentDateTimeUtc());
 
+// A lock that another session holds (Live or Old) on the file at path under
+// any of its names in its folder: path's own, or the lock of a symbolic link
+// or another hard link beside it that leads to the same file (an editor
+// locks the name it opened). path is the locked name.
+struct HeldEditLock {
+    QString path;
+    LockOwner owner;
+    LockState state = LockState::Live;
+};
+std::optional<HeldEditLock> OtherSessionsEditLock(const QString &path);
+
 // Writes this session's lock for path, all at once (never a half lock). With
 // replace it takes the place of a lock that is there; without, a lock that
 // is there stays and the result is false. False with the reason when the
