@@ -152,15 +152,24 @@ QStringList ArgumentsFromNative(int argc, char **argv)
 
 QString Printable(const QString &text)
 {
+    auto escape = [](QString &out, unsigned byte) {
+        out += QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    };
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         const bool paired = (c >= 0xDC00 && c <= 0xDFFF && i > 0 && text[i - 1].isHighSurrogate());
-        if (IsEscape(c) && !paired)
-            out += QStringLiteral("\\x") + QString::number(c - EscapeBase, 16).toUpper();
-        else
+        if (IsEscape(c) && !paired) {
+            escape(out, c - EscapeBase);
+        } else if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F) {
+            escape(out, c);
+        } else if (c >= 0x80 && c <= 0x9F) { // C1 controls, as their UTF-8 bytes
+            escape(out, 0xC2);
+            escape(out, c);
+        } else {
             out.append(text[i]);
+        }
     }
     return out;
 }
@@ -170,27 +179,41 @@ DiskStamp StampOf(const QByteArray &bytes)
     return DiskStamp{true, bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
 }
 
-bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error)
+bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error, qint64 limit)
 {
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;
         return false;
     };
-    // Opened without blocking, so a FIFO or a device answers at once; only
-    // a regular file is read.
-    const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    auto refusal = [limit](const struct stat &st) -> QString {
+        if (!S_ISREG(st.st_mode))
+            return QStringLiteral("it is ") + KindOfMode(st.st_mode) + QStringLiteral(", not a regular file");
+        if (limit >= 0 && st.st_size > limit)
+            return QStringLiteral("it is larger than ") + QString::number(limit) + QStringLiteral(" bytes");
+        return QString();
+    };
+    const QByteArray native = NativePath(path);
+    // What the name is comes first: opening a device may act on it (a tape
+    // rewinds, a serial line hangs up).
+    struct stat st;
+    if (::stat(native.constData(), &st) != 0)
+        return fail(Reason(errno));
+    if (const QString why = refusal(st); !why.isEmpty())
+        return fail(why);
+    // Opened without blocking, so a FIFO put in its place since answers at
+    // once; only a regular file is read.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(Reason(errno));
-    struct stat st;
     if (::fstat(fd, &st) != 0) {
         const int code = errno;
         ::close(fd);
         return fail(Reason(code));
     }
-    if (!S_ISREG(st.st_mode)) {
+    if (const QString why = refusal(st); !why.isEmpty()) {
         ::close(fd);
-        return fail(QStringLiteral("it is ") + KindOfMode(st.st_mode) + QStringLiteral(", not a regular file"));
+        return fail(why);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray data;
@@ -208,6 +231,10 @@ bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error)
         if (got == 0)
             break;
         data.append(buffer, got);
+        if (limit >= 0 && data.size() > limit) {
+            ::close(fd);
+            return fail(QStringLiteral("it is larger than ") + QString::number(limit) + QStringLiteral(" bytes"));
+        }
     }
     ::close(fd);
     bytes = data;

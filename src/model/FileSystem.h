@@ -16,7 +16,9 @@ QByteArray NativePath(const QString &path);
 QString PathFromNative(const QByteArray &bytes);
 // The program's arguments, each decoded as a file name.
 QStringList ArgumentsFromNative(int argc, char **argv);
-// A text as it is shown: a byte that is not UTF-8 as \xHH.
+// A text as it is shown: a byte that is not UTF-8 as \xHH, and so is each
+// byte of a control character other than tab and the line breaks (an escape
+// in a name or a lock file would act on the terminal it is printed to).
 QString Printable(const QString &text);
 
 // What a read saw of a file: its size and a hash of its bytes, to tell later
@@ -29,8 +31,9 @@ struct DiskStamp {
 DiskStamp StampOf(const QByteArray &bytes);
 
 // Reads the whole of a regular file. Any other kind (a FIFO, a device, a
-// folder) is refused at once, without blocking; the reason is given.
-bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error = nullptr);
+// folder) is refused at once, without blocking and without being opened;
+// so is a file larger than limit bytes (when limit >= 0). The reason is given.
+bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error = nullptr, qint64 limit = -1);
 
 // The name exists (a dangling link counts).
 bool PathExists(const QString &path);
