@@ -371,8 +371,18 @@ bool ClaimFile(Editor &editor, const QString &path)
         return true;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const std::optional<LockOwner> owner = ReadEditLock(path);
-        const LockState state = owner ? StateOf(*owner) : LockState::Gone;
+        std::optional<LockOwner> owner = ReadEditLock(path);
+        LockState state = owner ? StateOf(*owner) : LockState::Gone;
+        QString lockedName = path;
+        if (state == LockState::Mine || state == LockState::Gone) {
+            // Another session may have the same file open under another
+            // name: a link to it, or a hard link beside it.
+            if (const std::optional<HeldEditLock> other = OtherSessionsEditLock(path)) {
+                owner = other->owner;
+                state = other->state;
+                lockedName = other->path;
+            }
+        }
         if (state == LockState::Mine || state == LockState::Gone) {
             // A lock left over, or one that does not read, is replaced.
             const bool there = PathExists(LockFilePathFor(path));
@@ -388,7 +398,7 @@ bool ClaimFile(Editor &editor, const QString &path)
         }
         const QString since = owner->since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         const int c = editor.prompts.Choose(
-            Message{msg::LockedForEditing(path, owner->user, owner->host, owner->pid, since, state == LockState::Old),
+            Message{msg::LockedForEditing(lockedName, owner->user, owner->host, owner->pid, since, state == LockState::Old),
                     OptionsEditorTitle, MessageButtons::Choices, MessageIcon::Exclamation,
                     {QStringLiteral("Open &Read-Only"), QStringLiteral("Open &Anyway"), QStringLiteral("Cancel")}});
         if (c == 0) {
@@ -399,7 +409,7 @@ bool ClaimFile(Editor &editor, const QString &path)
             return false;
         // A lock probably left over is taken over; a live one stays its
         // session's.
-        const bool takeOver = state == LockState::Old && TakeEditLock(path, true);
+        const bool takeOver = state == LockState::Old && lockedName == path && TakeEditLock(path, true);
         MoveTo(editor, takeOver ? path : QString(), false);
         return true;
     }

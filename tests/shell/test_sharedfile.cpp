@@ -215,24 +215,31 @@ private slots:
     {
         QTest::addColumn<int>("choice");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Open Read-Only") << 0 << " (Read-Only)";
-        QTest::newRow("Open Anyway") << 1 << "";
-        QTest::newRow("Cancel") << 2 << "-";
+        QTest::addColumn<bool>("viaLink");
+        QTest::newRow("Open Read-Only") << 0 << " (Read-Only)" << false;
+        QTest::newRow("Open Anyway") << 1 << "" << false;
+        QTest::newRow("Cancel") << 2 << "-" << false;
+        // The other session opened the file through a link beside it.
+        QTest::newRow("locked under a link's name") << 0 << " (Read-Only)" << true;
     }
     void lockHeldByAnotherSession()
     {
         QFETCH(int, choice);
         QFETCH(QString, title);
+        QFETCH(bool, viaLink);
         const QDateTime since = QDateTime::currentDateTimeUtc().addSecs(-600);
-        WriteLock(job, 1, since);
-        const QByteArray theirs = ReadBytes(LockFilePathFor(job));
+        const QString locked = viaLink ? work->filePath("LINK.OPT") : job;
+        if (viaLink)
+            QVERIFY(QFile::link(QFileInfo(job).fileName(), locked));
+        WriteLock(locked, 1, since);
+        const QByteArray theirs = ReadBytes(LockFilePathFor(locked));
         prompts->choices = {choice};
         Start(job);
         ExpectMessage(0,
-                      job + " is open for editing by anna on " + QSysInfo::machineHostName() + " (process 1) since "
+                      locked + " is open for editing by anna on " + QSysInfo::machineHostName() + " (process 1) since "
                           + since.toLocalTime().toString("yyyy-MM-dd HH:mm") + ".",
                       LockChoices);
-        QCOMPARE(ReadBytes(LockFilePathFor(job)), theirs);
+        QCOMPARE(ReadBytes(LockFilePathFor(locked)), theirs);
         QCOMPARE(window->windowTitle(), title == "-" ? QString("Options Editor") : "Options Editor - " + job + title);
         if (choice != 0)
             return;
@@ -244,7 +251,7 @@ private slots:
         QCOMPARE(prompts->dialogs.size(), 1);
         QVERIFY(prompts->dialogs[0].save);
         QCOMPARE(OnDisk(other, 13), 3);
-        QCOMPARE(ReadBytes(LockFilePathFor(job)), theirs);
+        QCOMPARE(ReadBytes(LockFilePathFor(locked)), theirs);
         QCOMPARE(ReadEditLock(other)->pid, qint64(::getpid()));
         QCOMPARE(window->windowTitle(), "Options Editor - " + other);
     }
