@@ -218,4 +218,10 @@ QString ConfigurationError(const QString &item, int line)
         + QStringLiteral("lines before each 'Extension' line in [File Formats] block.");
 }
 
+QString DefaultAllQuestion()
+{
+    return QStringLiteral("Set all 140 option switches to their default values?\r"
+                          "Edit > Undo puts them back.");
+}
+
 } // namespace swted::msg

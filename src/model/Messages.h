@@ -54,6 +54,9 @@ QString BadFileExtension(const QString &currentExtension);
 QString OverwriteQuestion(const QString &path);
 QString SaveChangesQuestion(const QString &currentPath);
 
+// Tools > Default All Switches, before it changes every switch.
+QString DefaultAllQuestion();
+
 // The configuration file.
 QString ConfigurationMissing(const QString &programDirectoryWithoutSeparator);
 QString ConfigurationError(const QString &item, int line);

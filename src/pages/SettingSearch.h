@@ -15,15 +15,22 @@ struct SettingHit {
     QString panel;     // panel title as shown
     QString frame;     // title of the frame inside the panel, if any
     QString control;   // object name of the control
-    QString caption;   // what names the setting (its caption, frame or panel)
+    QString caption;   // what names the setting (its caption, frame, first item or panel)
     int switchNumber = 0;
+    QString tip;       // the first sentence of its tip, if it has one
+    // Where it stands, as a user reads it: "Panel › Frame › Caption", with
+    // no title said twice and none that is empty.
+    QString Where() const;
 };
 
-// The settings of every available page that match all words of the query,
-// in the order of the tab strip and of each page. A word matches, without
-// regard to case, a part of the control's caption, list items or option
-// captions, the titles of its panel and frame, the tip of its help label, or,
-// when it is a number, the switch it edits.
+// The settings of every available page that match all words of the query.
+// A word matches, without regard to case, a part of the control's caption,
+// list items or option captions, the titles of its panel and frame, its
+// unit, the tip of its help label, or, when it is a number, the switch it
+// edits. The best matches come first: the switch a number names, then
+// settings whose own caption holds the words, then those found by their
+// panel or frame, then by their items, then by their tip; within each, the
+// order of the tab strip and of each page.
 QVector<SettingHit> SearchSettings(const QString &query);
 
 // The access key of a caption: the letter after a single '&', in upper

@@ -4,6 +4,8 @@
 #include "pages/EditHistory.h"
 #include "pages/SettingSearch.h"
 
+#include <QSet>
+
 using namespace swted;
 using namespace swted::test;
 
@@ -53,6 +55,32 @@ private slots:
         QCOMPARE(trim.first().control, QStringLiteral("Opt_3_Check"));
         QCOMPARE(trim.first().subPage, 2);
         QCOMPARE(trim.first().caption, QStringLiteral("Draw Trim Marks"));
+    }
+
+    // One row per setting, each saying where it stands once and naming it;
+    // the best matches first.
+    void searchRowsNameEverySetting()
+    {
+        for (const char *q : {"dimension form", "53", "weld", "size", "a"}) {
+            QSet<QString> rows;
+            for (const SettingHit &h : SearchSettings(q)) {
+                const QStringList parts = h.Where().split(QStringLiteral(" \u203A "));
+                QVERIFY2(!h.caption.trimmed().isEmpty(), qPrintable(QString(q) + ": " + h.control));
+                QCOMPARE(QSet<QString>(parts.begin(), parts.end()).size(), parts.size());
+                QVERIFY2(!rows.contains(QString::number(h.page) + h.Where()), qPrintable(QString(q) + ": " + h.Where()));
+                rows.insert(QString::number(h.page) + h.Where());
+            }
+        }
+        // A switch number finds its own switch before the texts that mention it.
+        const QVector<SettingHit> fiftyThree = SearchSettings("53");
+        QCOMPARE(fiftyThree.first().switchNumber, 53);
+        QVERIFY(fiftyThree.last().switchNumber != 53);
+        // Both user font groups; a list item keeps its ampersand.
+        QCOMPARE(Controls(SearchSettings("font")).mid(0, 2), (QStringList{"FramMatFont", "FramUserFonts"}));
+        QVERIFY(Controls(SearchSettings("supports & message")).contains("Opt_9_Combo"));
+        // The tip's first sentence comes along.
+        const QVector<SettingHit> feed = SearchSettings("continuous feed");
+        QVERIFY(!feed.isEmpty() && feed.first().tip.endsWith(QLatin1Char('.')));
     }
 
     void whatAControlEdits()
