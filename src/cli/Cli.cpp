@@ -4,7 +4,7 @@
 #include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/TextFile.h"
-#include "pages/PageTour.h"
+#include "pages/Corrections.h"
 #include "shell/Editor.h"
 #include "shell/EditorConfiguration.h"
 #include "shell/FileCommands.h"
@@ -29,16 +29,20 @@ const char *const Usage =
     "  rewrite FILE ...           read and save each FILE\n"
     "  convert FILE NEWFILE       save FILE as NEWFILE (another type or name)\n"
     "  lint FILE ...              print the messages the editor shows for each FILE\n"
-    "                             when it is opened and every page is visited\n"
+    "                             when it is opened and every page is visited, and\n"
+    "                             each value the pages would save otherwise\n"
     "  normalize [--dry-run] FILE ...\n"
-    "                             save each FILE as the editor does after that tour\n"
-    "                             (--dry-run: print the switches that would change)\n"
+    "                             save each FILE as the editor does after that tour,\n"
+    "                             printing each value it changes (--dry-run: print\n"
+    "                             them and write nothing)\n"
     "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
     "directory of this program. A file open in an editor is not changed, nor\n"
     "one the user may not write, unless --force is given.\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 bad usage,\n"
-    "3 configuration missing or malformed, 4 lint found messages, 5 a file is\n"
-    "open in an editor.\n";
+    "3 configuration missing or malformed, 4 lint found messages or values the\n"
+    "pages would change, or normalize changed values, 5 a file is open in an editor.\n"
+    "set warns (and still stores the value) when the pages would save a value\n"
+    "it sets otherwise.\n";
 
 // Messages go to standard error, every line break of theirs as one line
 // break; questions are answered Yes; the save dialog returns the names it is
@@ -177,6 +181,20 @@ bool ParseAssignment(const QString &text, int &n, int32_t &v)
     return true;
 }
 
+// The status of several files: a failure outweighs messages and changes,
+// a locked file any other failure.
+int Worse(int a, int b)
+{
+    auto rank = [](int s) { return s == CliMessages ? 1 : s == CliDone ? 0 : s + 1; };
+    return rank(a) >= rank(b) ? a : b;
+}
+
+void PrintCorrections(QTextStream &out, const QString &file, const QVector<Correction> &corrections)
+{
+    for (const Correction &c : corrections)
+        out << Printable(file) << ": " << CorrectionText(c) << '\n';
+}
+
 } // namespace
 
 int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err)
@@ -280,8 +298,20 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
             return CliFileFailed;
         for (const auto &[n, v] : assignments)
             editor.store.SetWholeValue(n, v);
+        // Values the pages would not keep are stored as asked, with a word.
+        const QVector<Correction> corrections =
+            CollectCorrections(editor.store, editor.config.RunTypeRestricted, &editor.Fonts());
         const bool saved = SaveOptionsFile(editor);
         ReportLeftovers(out, args[0], editor);
+        if (saved) {
+            for (const Correction &c : corrections) {
+                if (assignments.count(c.switchNumber))
+                    err << "swted-cli: warning: " << Printable(args[0]) << ": switch " << c.switchNumber << ": "
+                        << c.inFile << " is stored as asked; the editor will save it as " << c.saved << " ("
+                        << c.reason << ")\n";
+            }
+            err.flush();
+        }
         return saved ? CliDone : CliFileFailed;
     }
 
@@ -307,14 +337,21 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         for (const QString &path : args) {
             ScriptedPrompts recorded;
             SingleFile single(recorded, editor);
-            if (!ReadFile(single.editor, path)
-                || !TourPages(single.editor.store, recorded, single.editor.config.RunTypeRestricted,
-                              &single.editor.Fonts()))
-                status = CliFileFailed;
-            for (const Message &m : recorded.messages)
-                PrintPrefixed(out, path, m.text);
-            if (!recorded.messages.isEmpty() && status == CliDone)
-                status = CliMessages;
+            QVector<Correction> corrections;
+            QStringList toured;
+            bool stopped = false;
+            const bool read = ReadFile(single.editor, path);
+            if (read)
+                corrections = CollectCorrections(single.editor.store, single.editor.config.RunTypeRestricted,
+                                                 &single.editor.Fonts(), &toured, &stopped);
+            const QStringList said = recorded.texts() + toured;
+            for (const QString &text : said)
+                PrintPrefixed(out, path, text);
+            PrintCorrections(out, path, corrections);
+            if (!read || stopped)
+                status = Worse(status, CliFileFailed);
+            else if (!said.isEmpty() || !corrections.isEmpty())
+                status = Worse(status, CliMessages);
         }
         return status;
     }
@@ -325,31 +362,40 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
             SingleFile single(prompts, editor);
             if (!dryRun) {
                 if (const int claim = ClaimForUpdate(single.editor, path, err)) {
-                    status = qMax(status, claim);
+                    status = Worse(status, claim);
                     continue;
                 }
             }
             if (!ReadFile(single.editor, path)) {
-                status = qMax(status, int(CliFileFailed));
+                status = Worse(status, CliFileFailed);
                 continue;
             }
+            // The tour lint makes, so that both name the same changes.
             SwitchStore &store = single.editor.store;
-            if (!TourPages(store, prompts, single.editor.config.RunTypeRestricted, &single.editor.Fonts())) {
+            QStringList said;
+            bool stopped = false;
+            const QVector<Correction> corrections = CollectCorrections(
+                store, single.editor.config.RunTypeRestricted, &single.editor.Fonts(), &said, &stopped);
+            for (const QString &text : said)
+                prompts.Print(text);
+            if (stopped) {
                 // A font set-up that would end the editor: the file is left as it is.
-                status = qMax(status, int(CliFileFailed));
+                status = Worse(status, CliFileFailed);
                 continue;
             }
-            if (dryRun) {
-                for (int n = 1; n <= SwitchCount; ++n) {
-                    if (store.GetSwitchValue(n) != store.GetSavedValue(n))
-                        out << Printable(path) << ": " << n << ' ' << store.GetSavedValue(n) << ' '
-                            << store.GetSwitchValue(n) << '\n';
-                }
-            } else {
-                if (!SaveOptionsFile(single.editor))
-                    status = qMax(status, int(CliFileFailed));
+            for (const Correction &c : corrections)
+                store.SetWholeValue(c.switchNumber, c.saved);
+            PrintCorrections(out, path, corrections);
+            if (!dryRun) {
+                const bool saved = SaveOptionsFile(single.editor);
                 ReportLeftovers(out, path, single.editor);
+                if (!saved) {
+                    status = Worse(status, CliFileFailed);
+                    continue;
+                }
             }
+            if (!corrections.isEmpty())
+                status = Worse(status, CliMessages);
         }
         return status;
     }

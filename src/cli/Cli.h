@@ -7,7 +7,8 @@ class QTextStream;
 
 namespace swted {
 
-// 4: lint found messages; 5: a file to be written is open in an editor.
+// 4: lint found messages or values the pages would save otherwise, or
+// normalize changed values; 5: a file to be written is open in an editor.
 enum CliStatus {
     CliDone = 0,
     CliFileFailed = 1,

@@ -172,8 +172,34 @@ void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count)
     }
 }
 
-QString BackupPathFor(const QString &path, int extensionLength)
+bool SharesBackupName(const QString &path, int extensionLength, const QVector<FileType> &types)
 {
+    if (types.isEmpty())
+        return false;
+    QString base = path.left(qMax<qsizetype>(0, path.size() - extensionLength));
+    if (base.endsWith(QLatin1Char('.')))
+        base.chop(1);
+    const int cut = LastSeparator(base) + 1;
+    const QString folder = base.left(cut);
+    const QString stem = base.mid(cut);
+    const QString own = path.mid(LastSeparator(path) + 1);
+    for (const QString &entry : FolderEntries(folder, false)) {
+        if (entry == own || entry.size() <= stem.size() || entry[stem.size()] != QLatin1Char('.')
+            || entry.left(stem.size()).compare(stem, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString extension = entry.mid(stem.size() + 1);
+        for (const FileType &t : types) {
+            if (extension.compare(t.Extension, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString BackupPathFor(const QString &path, int extensionLength, const QVector<FileType> &types)
+{
+    if (SharesBackupName(path, extensionLength, types))
+        return path + QStringLiteral(".BAK");
     QString b = path.left(qMax<qsizetype>(0, path.size() - extensionLength));
     if (b.endsWith(QLatin1Char('.')))
         return b + QStringLiteral("BAK");
@@ -233,7 +259,7 @@ QStringList OutputLines(const OptionsDocument &doc)
 }
 
 WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path, FileOps &ops,
-                              bool force)
+                              bool force, const QVector<FileType> &types)
 {
     const QByteArray bytes = JoinLinesCrLf(OutputLines(doc));
     if (const std::optional<QString> why = CheckReadBack(doc, store, path, bytes))
@@ -246,7 +272,7 @@ WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QS
     const int removed = RemoveLeftoverTemporaries(DirectoryOf(target.path));
     if (target.exists) {
         WriteOutcome backup =
-            MakeBackup(target.path, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size())), ops);
+            MakeBackup(target.path, BackupPathFor(path, static_cast<int>(doc.CurrentExtension.size()), types), ops);
         if (!backup.ok) {
             backup.leftoversRemoved = removed;
             return backup;

@@ -29,9 +29,18 @@ DescriptionLoad LoadDescriptionFile(OptionsDocument &doc, const QString &program
 // RebuildSwitchLines is false and no switch changed since the snapshot.
 void BuildSwitchLines(OptionsDocument &doc, const SwitchStore &store, int count);
 
+// Whether another options file of the same name stands beside path: a
+// file NAME.X, X the extension of one of the types, NAME being path without
+// its last extensionLength characters and the dot before them, both
+// compared without regard to case.
+bool SharesBackupName(const QString &path, int extensionLength, const QVector<FileType> &types);
+
 // The backup name: the path without its extension (of the given length),
-// then "BAK" after the dot, or ".BAK" when the cut leaves no dot.
-QString BackupPathFor(const QString &path, int extensionLength);
+// then "BAK" after the dot, or ".BAK" when the cut leaves no dot. When
+// another options file of the same name stands beside it (PLANT.OPT and
+// PLANT.IDF), the whole name followed by ".BAK" (PLANT.OPT.BAK), so that no
+// file's save replaces the backup of another.
+QString BackupPathFor(const QString &path, int extensionLength, const QVector<FileType> &types = {});
 
 struct WriteOutcome {
     bool ok = false;
@@ -64,8 +73,10 @@ std::optional<QString> CheckReadBack(const OptionsDocument &doc, const SwitchSto
 // snapshot is taken, RebuildSwitchLines cleared and OnDisk holds what was
 // written. On a failure nothing was overwritten, the snapshot stays, and the
 // message names the file and the reason.
+// The backup is named by BackupPathFor with the configured types.
 WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QString &path,
-                              FileOps &ops = FileOps::System(), bool force = false);
+                              FileOps &ops = FileOps::System(), bool force = false,
+                              const QVector<FileType> &types = {});
 
 // The lines a write produces, in order (used by the writer and the tests).
 QStringList OutputLines(const OptionsDocument &doc);

@@ -159,7 +159,8 @@ namespace {
 
 WriteOutcome Write(Editor &editor, const QString &path)
 {
-    const WriteOutcome outcome = WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps, editor.force);
+    const WriteOutcome outcome =
+        WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps, editor.force, editor.config.FileTypes);
     editor.leftoversRemoved += outcome.leftoversRemoved;
     return outcome;
 }
@@ -308,11 +309,15 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
 
     BusyCursor busy(editor.prompts);
     // The overwritten file's backup, by the last three characters of its
-    // name; the writer makes the same copy by the extension's length, so it
-    // is only made here when the two names differ.
-    const QString threeCharBackup = chosen.left(qMax<qsizetype>(0, chosen.size() - 3)) + QStringLiteral("BAK");
+    // name (the whole name and ".BAK" when another options file of its name
+    // stands beside it); the writer makes the same copy by the extension's
+    // length, so it is only made here when the two names differ.
+    const QVector<FileType> &types = editor.config.FileTypes;
+    const QString threeCharBackup = SharesBackupName(chosen, 3, types)
+        ? chosen + QStringLiteral(".BAK")
+        : chosen.left(qMax<qsizetype>(0, chosen.size() - 3)) + QStringLiteral("BAK");
     if (PathExists(chosen)
-        && threeCharBackup != BackupPathFor(chosen, static_cast<int>(doc.CurrentExtension.size()))) {
+        && threeCharBackup != BackupPathFor(chosen, static_cast<int>(doc.CurrentExtension.size()), types)) {
         const WriteOutcome backup = MakeBackup(chosen, threeCharBackup, *editor.fileOps);
         if (!backup.ok) {
             editor.prompts.Inform(backup.message);

@@ -225,13 +225,19 @@ private slots:
         r = Cli(Data({"lint", clean, odd, work->filePath("none.OPL")}));
         QCOMPARE(r.status, 1); // a file that cannot be read outweighs the messages
         const QList<QByteArray> lines = r.out.split('\n');
-        QCOMPARE(lines.size(), 6); // the read failure's message has two lines
+        QCOMPARE(lines.size(), 8); // the read failure's message has two lines
         QCOMPARE(lines[0], odd.toLocal8Bit() + ": The value of Option Switch 71, starting at position 1 was 5. This is "
                            "outside the allowable range of 0 to 9. The value will therefore be set to the default value of 4.");
         QCOMPARE(lines[1], odd.toLocal8Bit() + ": Option Switches 15 & 16 must either both = 0 or both be > 0");
         QCOMPARE(lines[2], odd.toLocal8Bit() + ": Switch 15 changed back to zero");
-        QVERIFY(lines[3].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
-        QVERIFY(lines[4].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
+        // Then what will be saved otherwise.
+        const QStringList oddChanges{
+            "switch 15: 210 will be saved as 0 (Width (mm) is set by the page's rules)",
+            "switch 71: 5 will be saved as 4004 (PLOTFILE / BACKING SHEET FORMAT: out of range, shown as the default)"};
+        QCOMPARE(lines[3], odd.toLocal8Bit() + ": " + oddChanges[0].toLocal8Bit());
+        QCOMPARE(lines[4], odd.toLocal8Bit() + ": " + oddChanges[1].toLocal8Bit());
+        QVERIFY(lines[5].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
+        QVERIFY(lines[6].startsWith(work->filePath("none.OPL").toLocal8Bit() + ": "));
         QCOMPARE(Cli(Data({"lint", odd})).status, 4);
         QCOMPARE(ReadBytes(odd), oddBytes); // lint never writes
 
@@ -244,12 +250,13 @@ private slots:
             return out;
         };
         r = Cli(Data({"normalize", "--dry-run", clean, odd}));
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, changeLines(odd, {"15 210 0", "71 5 4004"}));
+        QCOMPARE(r.status, 4);
+        QCOMPARE(r.out, changeLines(odd, oddChanges));
         QCOMPARE(ReadBytes(odd), oddBytes);
 
         r = Cli(Data({"normalize", odd}));
-        QCOMPARE(r.status, 0);
+        QCOMPARE(r.status, 4);
+        QCOMPARE(r.out, changeLines(odd, oddChanges));
         QCOMPARE(ReadBytes(QString(odd).replace(".OPL", ".BAK")), oddBytes);
         r = Cli(Data({"show", odd}));
         QVERIFY(r.out.contains("\n15 0\n"));
@@ -265,6 +272,76 @@ private slots:
 
         QCOMPARE(Cli(Data({"lint"})).status, 2);
         QCOMPARE(Cli(Data({"normalize", "--dry-run"})).status, 2);
+    }
+
+    // lint names every value normalize changes, in the same words, and set
+    // warns of a value the pages would not keep but stores it.
+    void lintNamesWhatNormalizeChanges()
+    {
+        auto Data = [](const QStringList &args) { return QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + args; };
+        const QString path = work->filePath("ODD.OPL");
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPL"), path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray sheet = path.toLocal8Bit()
+            + ": switch 14: -7 will be saved as 2 (a negative value reads as 0; PAPER SETTINGS: 0 is shown as the default)\n";
+
+        Run r = Cli(Data({"set", path, "14=-7", "10=99999", "53=99", "5=0"}));
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains("swted-cli: warning: " + path.toLocal8Bit() + ": switch 14: -7 is stored as asked; the "
+                                "editor will save it as 2 (a negative value reads as 0; PAPER SETTINGS: 0 is shown as the default)\n"),
+                 r.err.constData());
+        QVERIFY(!r.err.contains(": switch 5:"));
+        QVERIFY(Cli(Data({"show", path})).out.contains("\n14 -7\n"));
+
+        r = Cli(Data({"lint", path}));
+        QCOMPARE(r.status, 4);
+        QByteArray named;
+        for (const QByteArray &line : r.out.split('\n')) {
+            if (line.startsWith(path.toLocal8Bit() + ": switch "))
+                named += line + '\n';
+        }
+        QVERIFY(named.contains(sheet));
+        QVERIFY(named.contains(": switch 53: 99 will be saved as "));
+        const Run dry = Cli(Data({"normalize", "--dry-run", path}));
+        QCOMPARE(dry.status, 4);
+        QCOMPARE(dry.out, named);
+
+        // What each line said is what is saved.
+        QCOMPARE(Cli(Data({"normalize", path})).out, named);
+        const QByteArray shown = Cli(Data({"show", path})).out;
+        static const QRegularExpression said(QStringLiteral(": switch (\\d+): -?\\d+ will be saved as (-?\\d+) "));
+        for (const QByteArray &line : named.split('\n')) {
+            const QRegularExpressionMatch m = said.match(QString::fromLocal8Bit(line));
+            if (m.hasMatch())
+                QVERIFY2(shown.contains("\n" + m.captured(1).toLatin1() + ' ' + m.captured(2).toLatin1() + '\n'), line.constData());
+        }
+    }
+
+    // Options files of one name in one folder keep a backup each.
+    void backupsOfFilesOfOneName()
+    {
+        auto Data = [](const QStringList &args) { return QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + args; };
+        const QStringList names{"PLANT.OPT", "plant.idf", "PLANT.OPL"};
+        QList<QByteArray> before;
+        for (const QString &name : names) {
+            const QString path = work->filePath(name);
+            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.") + name.right(3).toUpper(), path);
+            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            before << ReadBytes(path);
+        }
+        for (const QString &name : names)
+            QCOMPARE(Cli(Data({"set", work->filePath(name), "5=1"})).status, 0);
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(ReadBytes(work->filePath(names[i] + ".BAK")), before[i]);
+        QVERIFY(!QFileInfo::exists(work->filePath("PLANT.BAK")));
+        QVERIFY(!QFileInfo::exists(work->filePath("plant.BAK")));
+
+        // Save As over a file of the name: its backup beside it, the others kept.
+        const QByteArray list = ReadBytes(work->filePath("PLANT.OPL"));
+        QCOMPARE(Cli(Data({"convert", work->filePath("PLANT.OPT"), work->filePath("PLANT.OPL")})).status, 0);
+        QCOMPARE(ReadBytes(work->filePath("PLANT.OPL.BAK")), list);
+        QCOMPARE(ReadBytes(work->filePath("PLANT.OPT.BAK")), before[0]);
+        QVERIFY(!QFileInfo::exists(work->filePath("PLANT.BAK")));
     }
 
     // A font set-up that would end the editor: lint says why and fails the

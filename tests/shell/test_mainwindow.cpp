@@ -586,7 +586,10 @@ private slots:
                 expected += (copy + ": " + line + "\n").toLocal8Bit();
         }
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(run({"lint", copy}), expected);
+        // Then a line for each value the tour changes, as normalize says it.
+        const QByteArray linted = run({"lint", copy});
+        QCOMPARE(linted.left(expected.size()), expected);
+        QCOMPARE(linted.mid(expected.size()), run({"normalize", "--dry-run", copy}));
         run({"normalize", copy});
         QCOMPARE(ReadBytes(copy), ReadBytes(path));
     }
