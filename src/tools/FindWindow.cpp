@@ -78,6 +78,8 @@ void FindWindow::FindClicked()
         if (result.where) {
             accept();
             ShowSwitchLocation(pages, *result.where);
+            if (result.number == static_cast<int>(result.number))
+                pages.FocusSwitch(static_cast<int>(result.number));
         } else {
             prompts.ShowMessage(Message{NotSupportedText(result.number), FindWindowTitle});
             reject();

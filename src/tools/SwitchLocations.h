@@ -64,6 +64,9 @@ public:
     // Creates the page if needed, lays it out from the store, shows it.
     virtual void OpenPage(int index) = 0;
     virtual void BringSubPageForward(int index, int subPage) = 0;
+    // Gives the focus to the first control of the switch on the sub-page
+    // brought forward, when it has one the user can reach.
+    virtual void FocusSwitch(int /*switchNumber*/) {}
 };
 
 // The page on screen is stored back before the target page is laid out, so

@@ -176,6 +176,12 @@ class TestTools : public QObject, protected swted::test::MainWindowFixture {
         QCOMPARE(prompts->busyDepth, 0);
         prompts->messages.clear();
     }
+    // The switch the control with the focus edits (0 for none).
+    int FocusedSwitch()
+    {
+        const ControlEntry *c = Page() ? Page()->ControlOf(window->focusWidget()) : nullptr;
+        return c ? c->switchNumber : 0;
+    }
     QString Listing(const QString &text)
     {
         QString t = text;
@@ -262,6 +268,7 @@ private slots:
         Find(QStringLiteral("16"));
         ExpectAt(0, 1);
         QVERIFY(Page()->findChild<QWidget *>("Page_1")->isVisible());
+        QCOMPARE(FocusedSwitch(), 16); // the found control has the focus
         Page()->ShowSubPage(2);
         Find(QStringLiteral("10"));
         ExpectAt(0, 1);
@@ -272,8 +279,10 @@ private slots:
         ExpectAt(0, 1);
         Find(QStringLiteral("121"));
         ExpectAt(1, 3);
+        QCOMPARE(FocusedSwitch(), 121);
         Find(QStringLiteral("117"));
         ExpectAt(4, 1);
+        QCOMPARE(FocusedSwitch(), 117);
         // The pages still to come: found once they are built.
         if (PageAvailable(6)) {
             Find(QStringLiteral("17"));
