@@ -1,5 +1,6 @@
 #include "pages/EditHistory.h"
 
+#include "pages/PageDescriptions.h"
 #include "pages/PageLogic.h"
 #include "pages/UserFontGroup.h"
 
@@ -75,6 +76,42 @@ bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b)
     if (c.width >= 9 || c.whole || c.bind == Bind::Own)
         return a != b;
     return RangeOf(a, c.start, c.width) != RangeOf(b, c.start, c.width);
+}
+
+namespace {
+
+// A control that edits positions of a switch, and so can differ from the file.
+bool EditsSwitch(const ControlEntry &c)
+{
+    return c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0 && c.switchNumber <= SwitchCount;
+}
+
+} // namespace
+
+ChangeMarks MarkChanges(const SwitchValueSet &values, const SwitchValueSet &saved, const PageDescription *page)
+{
+    ChangeMarks marks;
+    marks.unsaved = values != saved;
+    if (!marks.unsaved)
+        return marks;
+    for (int index = 0; index < PageCount; ++index) {
+        const PageDescription *d = PageDescriptionOf(index);
+        if (!d)
+            continue;
+        for (const ControlEntry &c : d->controls) {
+            if (EditsSwitch(c) && PositionsDiffer(c, values[c.switchNumber], saved[c.switchNumber])) {
+                marks.pages[index] = true;
+                break;
+            }
+        }
+    }
+    if (page) {
+        for (const ControlEntry &c : page->controls) {
+            if (EditsSwitch(c) && PositionsDiffer(c, values[c.switchNumber], saved[c.switchNumber]))
+                marks.controls.insert(c.name);
+        }
+    }
+    return marks;
 }
 
 int32_t WithPositionsOf(const ControlEntry &c, int32_t target, int32_t source)

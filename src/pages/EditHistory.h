@@ -2,7 +2,10 @@
 
 #include "model/SwitchStore.h"
 #include "pages/PageDescription.h"
+#include "pages/PageTable.h"
 
+#include <QSet>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -28,6 +31,18 @@ SwitchValueSet ValuesReadBack(const PageDescription &page, const PageState &stat
 // Whether the positions a control edits differ between two values of its
 // switch.
 bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b);
+
+// What differs from the file as opened or last saved, for the values the
+// editor would store now (the page on screen read back over the store): the
+// file as a whole, each page (the dot on its tab) and each control of the
+// page given (the dot beside it). Every change marker comes from here.
+struct ChangeMarks {
+    bool unsaved = false;
+    std::array<bool, PageCount> pages{}; // by page index
+    QSet<QString> controls;              // names of the page's controls that differ
+};
+ChangeMarks MarkChanges(const SwitchValueSet &values, const SwitchValueSet &saved,
+                        const PageDescription *page = nullptr);
 
 // The value of a control's switch with the positions the control edits
 // taken from another value (all of them for a whole-value control).

@@ -663,9 +663,7 @@ SwitchValueSet PageWindow::ValuesShown() const
                           editor.file.FileLoaded ? &editor.fonts : nullptr);
 }
 
-// The values of the last showing: every change of the state or the store is
-// shown before anyone asks.
-bool PageWindow::HasChanges() const { return lastValues != SavedValues(editor.store); }
+bool PageWindow::HasChanges() const { return ValuesShown() != SavedValues(editor.store); }
 
 void PageWindow::TrackWidgets()
 {
@@ -828,25 +826,34 @@ void PageWindow::ShowState()
         ShowRelated(name, cs.enabled);
     }
     showing = false;
-    lastValues = ValuesShown();
-    ShowChanges(lastValues);
+    ShowChanges();
     emit Shown();
 }
 
-void PageWindow::ShowChanges(const SwitchValueSet &values)
+const SwitchValueSet &PageWindow::ShowChanges()
 {
+    lastValues = ValuesShown();
     const SwitchValueSet saved = SavedValues(editor.store);
+    ShowMarks(MarkChanges(lastValues, saved, &definition), saved);
+    return lastValues;
+}
+
+void PageWindow::ShowMarks(const ChangeMarks &marks, const SwitchValueSet &saved)
+{
     for (auto it = markers.cbegin(); it != markers.cend(); ++it) {
         const ControlEntry *c = definition.Control(it.key());
         if (!c || c->switchNumber <= 0)
             continue;
         const int n = c->switchNumber;
-        const bool changed = PositionsDiffer(*c, values[n], saved[n]);
-        if (it.value()->isHidden() == changed) {
+        const bool changed = marks.controls.contains(it.key());
+        if (it.value()->isHidden() == changed)
             it.value()->setVisible(changed);
-            it.value()->setToolTip(changed ? QStringLiteral("Changed: the file holds %1 in switch %2").arg(saved[n]).arg(n)
-                                           : QString());
-        }
+        // The file's value may change under a marker that stays (a save of
+        // other positions, the file read again).
+        const QString tip = changed ? QStringLiteral("Changed: the file holds %1 in switch %2").arg(saved[n]).arg(n)
+                                    : QString();
+        if (it.value()->toolTip() != tip)
+            it.value()->setToolTip(tip);
     }
     // A tab whose page has changes carries a marker too.
     static const QIcon dot = [] {
@@ -860,17 +867,8 @@ void PageWindow::ShowChanges(const SwitchValueSet &values)
         return QIcon(pm);
     }();
     for (int i = 0; i < tabStrip->count(); ++i) {
-        const PageDescription *page = PageDescriptionOf(PageIndexOfCaption(tabStrip->tabText(i)));
-        bool changed = false;
-        if (page) {
-            for (const ControlEntry &c : page->controls) {
-                if (c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0
-                    && PositionsDiffer(c, values[c.switchNumber], saved[c.switchNumber])) {
-                    changed = true;
-                    break;
-                }
-            }
-        }
+        const int index = PageIndexOfCaption(tabStrip->tabText(i));
+        const bool changed = index >= 0 && index < PageCount && marks.pages[index];
         if (tabStrip->tabIcon(i).isNull() == changed)
             tabStrip->setTabIcon(i, changed ? dot : QIcon());
     }

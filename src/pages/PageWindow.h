@@ -66,6 +66,12 @@ public:
     SwitchValueSet ValuesShown() const;
     // Whether what the page shows differs from the file as opened or saved.
     bool HasChanges() const;
+    // The change markers of the controls and the tabs, for what the page
+    // shows over the store as it is now (the store may have changed under
+    // the page: the page being left stores itself after the next one is
+    // laid out). What it compared is kept as the values the next edit
+    // starts from, and returned.
+    const SwitchValueSet &ShowChanges();
 
 signals:
     // The user changed the page: the values before and after (every
@@ -136,7 +142,7 @@ private:
     // grid places them, row by row, each panel top to bottom, then the page
     // arrows.
     void OrderTabStops();
-    void ShowChanges(const SwitchValueSet &values);
+    void ShowMarks(const ChangeMarks &marks, const SwitchValueSet &saved);
     // A widget's value changed by the user (the state holds it already).
     void UserEdited();
     bool eventFilter(QObject *watched, QEvent *event) override;

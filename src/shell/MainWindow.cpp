@@ -109,6 +109,12 @@ MainWindow::~MainWindow()
     editor.reload = nullptr;
     // The focus moves while the children go; this window no longer listens.
     disconnect(qApp, nullptr, this, nullptr);
+    for (const auto *subs : {&pageWindows, &parkedPages}) {
+        for (const auto &sub : *subs) {
+            if (sub && sub->widget())
+                disconnect(sub->widget(), nullptr, this, nullptr);
+        }
+    }
     if (tipWindow)
         delete tipWindow;
     if (editWindow)
@@ -205,6 +211,7 @@ void MainWindow::RememberFile(const QString &path)
 
 void MainWindow::EnterNoFileState()
 {
+    savedNote.clear();
     editor.file.CurrentFilePath.clear();
     editor.file.CurrentFileDirectory.clear();
     editor.file.FileLoaded = false;
@@ -226,22 +233,42 @@ void MainWindow::EnterFileState()
     mnuFilSaveAs->setEnabled(true);
     mnuTools->setEnabled(true);
     mnuTools->menuAction()->setEnabled(true);
+    savedNote.clear();
     editor.history.Clear();
     UpdateEditState();
 }
 
+// Whether the file has unsaved changes, and which tabs and controls differ
+// from it, come from the store and what the page on screen shows now; every
+// edit, page switch, undo, redo, reset, Default All and save ends here.
 void MainWindow::UpdateEditState()
 {
     mnuEditUndo->setEnabled(editor.file.FileLoaded && editor.history.CanUndo());
     mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
-    if (!statusBar())
-        return;
-    PageWindow *page = ActivePage();
-    const bool changed = editor.file.FileLoaded
-        && (page ? page->HasChanges() : CurrentValues(editor.store) != SavedValues(editor.store));
-    unsavedLabel->setText(changed ? QStringLiteral("Unsaved changes") : QString());
+    PageWindow *page = editor.file.FileLoaded ? ActivePage() : nullptr;
+    const SwitchValueSet values = page ? page->ShowChanges() : CurrentValues(editor.store);
+    unsavedChanges = editor.file.FileLoaded && values != SavedValues(editor.store);
+    if (unsavedChanges)
+        savedNote.clear(); // an edit after a save: the note is old news
+    unsavedLabel->setText(unsavedChanges ? QStringLiteral("Unsaved changes") : savedNote);
     restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
+    UpdateTitle();
     ShowFocusedDigits();
+}
+
+void MainWindow::NoteSaved()
+{
+    const QString &path = editor.file.CurrentFilePath;
+    savedNote = QStringLiteral("Saved ") + Printable(path.mid(LastSeparator(path) + 1));
+    const int note = ++savedNotes;
+    UpdateEditState();
+    QTimer::singleShot(SavedNoteMs, this, [this, note] {
+        if (note != savedNotes)
+            return; // a later save shows its own note
+        savedNote.clear();
+        if (!unsavedChanges)
+            unsavedLabel->clear();
+    });
 }
 
 void MainWindow::ShowFocusedDigits()
@@ -468,6 +495,7 @@ PageWindow *MainWindow::OpenPage(int index)
         return nullptr;
     sub->show();
     mdiArea->setActiveSubWindow(sub);
+    UpdateEditState();
     return page;
 }
 
@@ -517,6 +545,9 @@ bool MainWindow::GoToPage(PageWindow *current, int index)
     }
     if (current && current->Definition().index != index)
         UnloadPage(current);
+    // The page on screen now compares with the store as the page left has
+    // stored it.
+    UpdateEditState();
     return true;
 }
 
@@ -530,6 +561,7 @@ void MainWindow::UnloadPage(PageWindow *page)
     page->ReadForm();
     sub->hide();
     parkedPages[index] = sub;
+    UpdateEditState();
 }
 
 void MainWindow::UnloadAllPages()
@@ -666,17 +698,23 @@ void MainWindow::CloseOptionsFile()
 void MainWindow::SaveCommand()
 {
     StoreActivePage();
-    if (SaveOptionsFile(editor))
+    const bool saved = SaveOptionsFile(editor);
+    if (saved)
         RememberFile(editor.file.CurrentFilePath);
     ShowSavedState();
+    if (saved)
+        NoteSaved();
 }
 
 void MainWindow::SaveAsCommand()
 {
     StoreActivePage();
-    if (SaveOptionsFileAs(editor) == SaveAsResult::Saved)
+    const bool saved = SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+    if (saved)
         RememberFile(editor.file.CurrentFilePath);
     ShowSavedState();
+    if (saved)
+        NoteSaved();
 }
 
 // After a save the change markers compare with the file as now saved, and
@@ -686,7 +724,6 @@ void MainWindow::ShowSavedState()
     if (PageWindow *page = ActivePage())
         page->ShowState();
     UpdateEditState();
-    UpdateTitle();
 }
 
 void MainWindow::UpdateTitle()
@@ -696,6 +733,7 @@ void MainWindow::UpdateTitle()
         return;
     }
     setWindowTitle(EditorCaption + QStringLiteral(" - ") + Printable(editor.file.CurrentFilePath)
+                   + (unsavedChanges ? QStringLiteral("*") : QString())
                    + (editor.shared.readOnly ? QStringLiteral(" (Read-Only)") : QString()));
 }
 

@@ -114,7 +114,10 @@ private:
     // The status bar's digits of the switch the focused control edits.
     void ShowFocusedDigits();
     void ShowSavedState();
-    // "Options Editor - PATH", with "(Read-Only)" for a file another session holds.
+    // "Saved NAME" in the status bar for a few seconds after a save that succeeded.
+    void NoteSaved();
+    // "Options Editor - PATH", with "*" while there are unsaved changes and
+    // "(Read-Only)" for a file another session holds.
     void UpdateTitle();
     void BuildSearch();
     void ChooseSearchResult(QListWidgetItem *item);
@@ -147,6 +150,10 @@ private:
     QPointer<TipWindow> tipWindow;
     QPointer<EditWindow> editWindow;
     bool testingTool = false;
+    bool unsavedChanges = false; // as last shown by UpdateEditState
+    QString savedNote;           // "Saved NAME" while it is shown
+    int savedNotes = 0;          // notes shown so far; only the last one's timer clears it
+    static constexpr int SavedNoteMs = 5000;
 
 public:
     QMenu *mnuFilE = nullptr;

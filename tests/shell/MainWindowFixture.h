@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -26,6 +27,9 @@ struct MainWindowFixture {
     void SetUp(bool withWindow = true)
     {
         TearDown(); // a window of an earlier start goes before its editor
+        // Settings go to Qt's test folders, never the user's own (ctest also
+        // gives every test a scratch home).
+        QStandardPaths::setTestModeEnabled(true);
         work = std::make_unique<QTemporaryDir>();
         prog = work->filePath("prog");
         QDir().mkpath(prog);

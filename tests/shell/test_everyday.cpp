@@ -208,11 +208,11 @@ private slots:
         QCOMPARE(List("Opt_14_Combo")->currentIndex(), before);
         QCOMPARE(List("Opt_14_Combo")->contextMenuPolicy(), Qt::CustomContextMenu);
 
-        // Saved: nothing is marked any more.
+        // Saved: nothing is marked any more, and the status bar says so.
         window->SaveCommand();
         QVERIFY(!Marked("Opt_14_Combo"));
         QVERIFY(tabs->tabIcon(0).isNull());
-        QCOMPARE(Status(), QString());
+        QCOMPARE(Status(), QStringLiteral("Saved JOB.OPT"));
         QVERIFY(prompts->messages.isEmpty());
     }
 

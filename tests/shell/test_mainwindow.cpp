@@ -53,13 +53,14 @@ class TestMainWindow : public QObject, protected MainWindowFixture {
         QVERIFY(!window->ActivePage());
         QVERIFY(!editor->file.FileLoaded);
     }
-    void ExpectFileState(const QString &path)
+    // The title marks unsaved changes with "*".
+    void ExpectFileState(const QString &path, bool unsaved = false)
     {
         QVERIFY(window->mnuFilClose->isEnabled());
         QVERIFY(window->mnuFilSave->isEnabled());
         QVERIFY(window->mnuFilSaveAs->isEnabled());
         QVERIFY(window->mnuTools->menuAction()->isEnabled());
-        QCOMPARE(window->windowTitle(), "Options Editor - " + path);
+        QCOMPARE(window->windowTitle(), "Options Editor - " + path + (unsaved ? "*" : ""));
         QVERIFY(window->ActivePage());
         QCOMPARE(window->ActivePage()->objectName(), QStringLiteral("XPlot_1"));
         QVERIFY(editor->file.FileLoaded);
@@ -163,7 +164,7 @@ private slots:
         window->OpenOptionsFile();
         ExpectQuestion(0, job);
         QVERIFY(prompts->dialogs.isEmpty());
-        ExpectFileState(job);
+        ExpectFileState(job, true);
 
         prompts->answers.push_back(Answer::No);
         prompts->dialogResults.push_back(other);
@@ -193,7 +194,7 @@ private slots:
         Field("Opt_11_Text")->setText("9");
         prompts->answers = {Answer::Cancel};
         window->CloseOptionsFile();
-        ExpectFileState(job);
+        ExpectFileState(job, true);
         prompts->answers = {Answer::No};
         window->CloseOptionsFile();
         ExpectNoFileState();
@@ -243,7 +244,7 @@ private slots:
         QCOMPARE(prompts->messages.size(), 1);
         QVERIFY(prompts->messages[0].text.startsWith("Cannot make the backup copy"));
         QVERIFY(editor->store.HasUnsavedChanges());
-        ExpectFileState(job);
+        ExpectFileState(job, true);
         QCOMPARE(Field("Opt_12_Text")->text(), QStringLiteral("8"));
     }
 
@@ -293,7 +294,7 @@ private slots:
         ExpectQuestion(1, job);
         QCOMPARE(prompts->messages[2].text, failure);
         QCOMPARE(prompts->messages.size(), 3);
-        ExpectFileState(job);
+        ExpectFileState(job, true);
         QCOMPARE(Field("Opt_12_Text")->text(), QStringLiteral("8"));
         QCOMPARE(ReadBytes(job), before);
         QCOMPARE(ReadBytes(backup), before);
@@ -313,7 +314,7 @@ private slots:
         QVERIFY(!window->close()); // the close box
         QVERIFY(window->isVisible());
         ExpectQuestion(0, job);
-        ExpectFileState(job);
+        ExpectFileState(job, true);
         prompts->answers = {Answer::No};
         QVERIFY(window->close());
         QVERIFY(prompts->answers.empty());
