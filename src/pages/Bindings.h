@@ -4,6 +4,7 @@
 
 namespace swted {
 
+struct ControlEntry;
 struct ControlState;
 class Prompts;
 class SwitchStore;
@@ -47,5 +48,54 @@ inline void ReadOptions5ToDigit(SwitchStore &s, const ControlState &o, int p) { 
 
 QString OutOfRangeText(int switchNumber, int start, int value, int maximum, int defaultValue);
 void ReportOutOfRange(Prompts &prompts, int switchNumber, int start, int value, int maximum, int defaultValue);
+// A stored value above the largest a page takes, shown as that largest.
+QString LimitedText(int switchNumber, int start, int value, int largest);
+
+// What a text field takes, from its entry: digits up to the characters its
+// positions hold (a whole-value field: the characters it keeps, a leading
+// minus sign counted among them when it shows the whole signed value),
+// never a decimal point, at most `most`; its default text is taken too.
+struct EntryLimits {
+    int characters = 1;
+    bool sign = false;
+    int least = 0;
+    int most = 9;
+    QString defaultText;
+};
+EntryLimits EntryLimitsOf(const ControlEntry &c);
+enum class EntryCheck {
+    Refused,      // not a value the field takes: the edit is undone
+    Partial,      // may become one (a minus sign, the start of the default text)
+    Taken,
+    BelowMinimum, // taken, under the minimum the page states
+};
+EntryCheck CheckEntry(const EntryLimits &limits, const QString &text);
+// The smallest value typed digits can make ("-99" for three characters
+// with a sign).
+int LowestEntry(const EntryLimits &limits);
+// The unit of a field: its unit label, else the unit its caption gives in
+// brackets ("(mm)"); empty when it has none.
+QString EntryUnit(const ControlEntry &c);
+// The range a field takes, for its tooltip and the status bar ("Allowed: 0
+// to 999 (mm)"), what is said when a typed character is refused, and when a
+// value is under the stated minimum.
+QString EntryRangeText(const EntryLimits &limits, const QString &unit);
+QString EntryRefusedText(const EntryLimits &limits, const QString &unit);
+QString EntryBelowMinimumText(const EntryLimits &limits, const QString &unit);
+
+// The user text size of switches 4 and 27: position 2 holds the whole
+// millimetres, 1 to 9 (with a 0 there the two digits are a list size),
+// position 1 the tenths. The fields show the digits of a stored user size,
+// nothing for a list size (the switch unpacked).
+void ShowUserSizeDigits(const SwitchStore &store, ControlState &whole, ControlState &tenths);
+// Typing into one of the fields (typedWhole: the whole millimetres) stores
+// both digits once the whole millimetres are 1 to 9, in the unpacked
+// switch (the caller packs). An entry that would leave them 0 is refused
+// with a message and the field shows the stored digit again; an emptied
+// field, or a text that is not one digit, stores nothing.
+enum class UserSizeTyped { Stored, Nothing, NotDigit, Refused };
+UserSizeTyped TypeUserSize(SwitchStore &store, Prompts &prompts, ControlState &whole, ControlState &tenths,
+                           bool typedWhole);
+QString UserSizeStartText();
 
 } // namespace swted

@@ -41,6 +41,12 @@ struct ControlEntry {
     bool readWithDefault = true; // text fields: typing the default text stores 0
     bool whole = false;       // check boxes and options: read back the whole value
     int keep = 0;             // whole-value texts: the rightmost characters read back
+    // Text fields: the values the page takes. Above `most` the field refuses
+    // what is typed (0: as much as the positions hold); from 1 to below
+    // `least` a value is flagged as under the minimum the page states, 0
+    // still meaning the default. The page's rule answers anything else.
+    int least = 0;
+    int most = 0;
     QString caption;          // check box text, field or list label
     QStringList items;        // list items, or option captions
     QString unit;             // a unit label after a text field ("%")
@@ -152,6 +158,12 @@ struct ControlEntry {
     ControlEntry &Keep(int characters)
     {
         keep = characters;
+        return *this;
+    }
+    ControlEntry &Takes(int smallest, int largest)
+    {
+        least = smallest;
+        most = largest;
         return *this;
     }
     ControlEntry &OwnLayout()

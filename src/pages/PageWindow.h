@@ -88,6 +88,8 @@ public:
 
     const PageDescription &Definition() const { return definition; }
     QTabBar *TabStrip() const { return tabStrip; }
+    // The size the page takes whole, strip included, without scrolling.
+    QSize WholeSize() const { return wholeSize; }
     void ShowSubPage(int k);
     // Puts the positions a control edits back to the file's value or to
     // the switch's default; one step of undo.
@@ -99,6 +101,10 @@ public:
     // The control a widget edits a switch for (a list, check box, field or
     // option button of a bound control); null for any other widget.
     const ControlEntry *ControlOf(const QWidget *w) const;
+    // What the status bar says of a text field that has the focus: the
+    // range it takes, or that what was typed was refused or is under the
+    // stated minimum; empty for any other widget.
+    QString EntryNote(const QWidget *w) const;
 
     QWidget *Widget(const QString &name) const { return widgets.value(name); }
     template <class T> T *Get(const QString &name) const { return qobject_cast<T *>(widgets.value(name)); }
@@ -142,6 +148,12 @@ private:
     // grid places them, row by row, each panel top to bottom, then the page
     // arrows.
     void OrderTabStops();
+    // Each text field takes only what its entry allows (a validator made
+    // from it), is as wide as the widest value it may show, and says its
+    // range in its tooltip; what it refuses or flags shows in the field.
+    void CheckEntries();
+    void ShowEntryCheck(const QString &name);
+    void RefuseEntry(const QString &name);
     void ShowMarks(const ChangeMarks &marks, const SwitchValueSet &saved);
     // A widget's value changed by the user (the state holds it already).
     void UserEdited();
@@ -155,8 +167,10 @@ private:
     bool showing = false; // the widgets are being set from the state
     SwitchValueSet lastValues{}; // what the page would store, as last shown
     QHash<QString, QWidget *> markers; // change markers by control name
+    QHash<QString, QString> refusals; // text fields whose last keystroke was refused
     QHash<QString, QStringList> shownItems; // the items each list shows
     QTabBar *tabStrip = nullptr;
+    QSize wholeSize;
     QStackedWidget *frames = nullptr;
     QVector<QWidget *> framesByNumber; // 1-based
     QHash<QString, QWidget *> widgets;

@@ -110,6 +110,10 @@ void OnTextSizeChosen(PageContext &ctx, const ControlEntry &c)
         ctx.Pack(4);
         ctx[UserSizeFrame].visible = false;
     } else {
+        // The fields show the user size the switch holds; for a list size
+        // they are empty, waiting for one.
+        ctx.store.UnpackSwitch(4);
+        ShowUserSizeDigits(ctx.store, ctx[UserSize1], ctx[UserSize2]);
         ctx[UserSizeFrame].visible = true;
     }
 }
@@ -129,20 +133,23 @@ void LayoutTextSize(PageContext &ctx, const ControlEntry &c)
     OnTextSizeChosen(ctx, c);
 }
 
-// Typing a user size stores its digit at once; only a single digit fits
-// the position.
+// Typing a user size stores it at once: both digits, once the whole
+// millimetres are 1 to 9. Only a single digit fits a field; anything else
+// typed there is answered with a message and stored nowhere.
 void StoreUserSizeDigit(PageContext &ctx, const ControlEntry &c)
 {
-    const QString t = ctx[c.name].text.trimmed();
-    if (t.isEmpty())
-        return;
-    if (t.size() != 1 || !t[0].isDigit() || t[0].unicode() > '9') {
-        ctx.prompts.ShowMessage(Message{NumericOnlyText(), OptionsEditorTitle, MessageButtons::Ok, MessageIcon::Exclamation});
-        return;
-    }
     ctx.store.UnpackSwitch(4);
-    ctx.store.SetDigit(c.start, static_cast<int16_t>(t[0].unicode() - '0'));
-    ctx.Pack(4);
+    switch (TypeUserSize(ctx.store, ctx.prompts, ctx[UserSize1], ctx[UserSize2], c.name == UserSize1)) {
+    case UserSizeTyped::Stored:
+        ctx.Pack(4);
+        break;
+    case UserSizeTyped::NotDigit:
+        ctx.prompts.ShowMessage(Message{NumericOnlyText(), OptionsEditorTitle, MessageButtons::Ok, MessageIcon::Exclamation});
+        break;
+    case UserSizeTyped::Nothing:
+    case UserSizeTyped::Refused:
+        break;
+    }
 }
 
 // --- Isometric type (switch 21, positions 1-2) ---
@@ -481,9 +488,9 @@ PageDescription MakeDescription()
             .In(TextSize).Label("4").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen, true),
         OwnControl("FramUserTxtSize", 4).In(TextSize).Caption("Text Size").Unit("(mm)").Unrestricted(),
         TextControl("TxtUserTxtSize1", 4, 2, 1, QString(), QString())
-            .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(StoreUserSizeDigit),
+            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(StoreUserSizeDigit),
         TextControl("TxtUserTxtSize2", 4, 1, 1, QString(), QString())
-            .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(StoreUserSizeDigit),
+            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(StoreUserSizeDigit),
         // The user font group: its set-up follows the text size, its read-back
         // writes positions 7 to 9.
         OwnControl("FramUserFonts", 4).In(TextSize).Caption(userFonts).Unrestricted()
@@ -647,7 +654,7 @@ PageDescription MakeDescription()
 
         TextControl("Opt_112_Text", 112, 1, 2, FlowArrowDefault,
                     "Flow Arrow Scaling Factor (Range 5 (smallest) to 15 (Lar&gest)")
-            .In(FlowArrows, 3).Label("112").Wrapped().LayoutBy(LayoutFlowArrows).ReadBy(ReadFlowArrows),
+            .In(FlowArrows, 3).Label("112").Wrapped().Takes(5, 15).LayoutBy(LayoutFlowArrows).ReadBy(ReadFlowArrows),
         CheckControl("Opt_112_Check", 112, 1, "Turn Flo&w Arrows OFF").In(FlowArrows, 3).Own()
             .OnChange(OnFlowArrowsClicked),
 

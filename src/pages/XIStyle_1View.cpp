@@ -16,13 +16,12 @@ namespace swted {
 
 namespace {
 
+// One position each; the page gives it its width and what it takes.
 QLineEdit *DigitField(const QString &name)
 {
     auto *field = new QLineEdit;
     field->setObjectName(name);
-    field->setMaxLength(1); // one position each
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 3 + 12);
     return field;
 }
 
@@ -55,7 +54,8 @@ void XIStyle_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
         Register(c.name, frame);
         Register(whole->objectName(), whole);
         Register(tenths->objectName(), tenths);
-        frame->hide();
+        // Shown while the page takes its size (the layout hides it), so
+        // that the page has room for it.
         grid->addWidget(frame, row, 0, 1, 2);
         return;
     }

@@ -67,9 +67,10 @@ void OnTextSizeChosen(PageContext &ctx, const ControlEntry &c)
         ctx[UserSizeFrame].visible = false;
         return;
     }
+    // The fields show the user size the switch holds; for a list size they
+    // are empty, waiting for one.
     ctx[UserSizeFrame].visible = true;
-    ctx[UserSizeTens].text = QString::number(s.GetDigit(2));
-    ctx[UserSizeUnits].text = QString::number(s.GetDigit(1));
+    ShowUserSizeDigits(s, ctx[UserSizeTens], ctx[UserSizeUnits]);
 }
 
 // Switch 27 positions 1 and 2: a user size when position 2 is set, else a
@@ -84,8 +85,7 @@ void LayoutTextSize(PageContext &ctx, const ControlEntry &c)
         // The user size: the frame, its item and the two digits.
         ctx[c.name].index = UserSizeItem;
         ctx[UserSizeFrame].visible = true;
-        ctx[UserSizeTens].text = QString::number(s.GetDigit(2));
-        ctx[UserSizeUnits].text = QString::number(s.GetDigit(1));
+        ShowUserSizeDigits(s, ctx[UserSizeTens], ctx[UserSizeUnits]);
         return;
     }
     ShowDigitsInList(s, ctx.prompts, 27, ctx[c.name], 1, 1, c.maximum, c.defaultValue);
@@ -95,16 +95,15 @@ void LayoutTextSize(PageContext &ctx, const ControlEntry &c)
     OnTextSizeChosen(ctx, c);
 }
 
-// A user size field holds one digit; anything else typed there is not
-// stored (the view lets only one digit be typed).
+// Typing a user size stores it at once: both digits, once the whole
+// millimetres are 1 to 9. A field holds one digit; anything else typed
+// there is not stored (the view lets only one digit be typed).
 void OnUserSizeTyped(PageContext &ctx, const ControlEntry &c)
 {
-    const int d = UserSizeDigit(ctx[c.name].text);
-    if (d < 0)
-        return;
     ctx.store.UnpackSwitch(27);
-    ctx.store.SetDigit(c.name == UserSizeTens ? 2 : 1, static_cast<int16_t>(d));
-    ctx.Pack(27);
+    if (TypeUserSize(ctx.store, ctx.prompts, ctx[UserSizeTens], ctx[UserSizeUnits], c.name == UserSizeTens)
+        == UserSizeTyped::Stored)
+        ctx.Pack(27);
 }
 
 // Positions 1 and 2 are stored by the list and the fields as they change;
@@ -285,12 +284,12 @@ PageDescription MakeDescription()
             .In(TextSize).Label("27").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen),
         // The frame of the user size: position 2, a dot, position 1, "(mm)".
         TextControl("TxtMatUserTxtSize1", 27, 2, 1, QString(), userSize)
-            .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(OnUserSizeTyped),
+            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(OnUserSizeTyped),
         TextControl("TxtMatUserTxtSize2", 27, 1, 1, QString(), userSize)
-            .In(TextSize).Own().OwnBuild().Unrestricted().OnChange(OnUserSizeTyped),
+            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(OnUserSizeTyped),
         // The user font group: its set-up follows the text size, its read-back
         // writes positions 7 to 9.
-        OwnControl("FramMatFont", 27).In(TextSize).Unrestricted()
+        OwnControl("FramMatFont", 27).In(TextSize).Caption("User Defined Fonts").Unrestricted()
             .LayoutBy(fontrules::SetUpMaterialList).ReadBy(fontrules::ReadMaterialList),
         CheckControl("ChkMaterialsFontFile", 27, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted()
             .OnChange(fontrules::MaterialListCheckClicked),
@@ -453,14 +452,6 @@ QString ContinuationText(int button)
 }
 
 QString AreaCaption(int area) { return QStringLiteral("AREA %1").arg(area); }
-
-int UserSizeDigit(const QString &text)
-{
-    const QString t = text.trimmed();
-    if (t.size() != 1 || t[0] < QLatin1Char('0') || t[0] > QLatin1Char('9'))
-        return -1;
-    return t[0].unicode() - '0';
-}
 
 } // namespace XMaterials_1
 

@@ -39,10 +39,6 @@ QString ContinuationText(int button);
 // The caption beside the wastage multiplier of an area (1 to 9).
 QString AreaCaption(int area);
 
-// What a user text size field stores: its one digit, or -1 when the text
-// is not one digit (nothing is then stored).
-int UserSizeDigit(const QString &text);
-
 } // namespace XMaterials_1
 
 } // namespace swted

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -18,15 +17,12 @@ namespace swted {
 
 namespace {
 
-// A field that takes one digit and nothing else.
+// A field of one position; the page gives it its width and what it takes.
 QLineEdit *DigitField(const QString &name, const QString &accessibleName)
 {
     auto *field = new QLineEdit;
     field->setObjectName(name);
-    field->setMaxLength(1);
-    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), field));
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 3 + 12);
     field->setAccessibleName(accessibleName);
     return field;
 }
@@ -160,7 +156,6 @@ void XMaterials_1View::BuildMultiplier(const ControlEntry &c, QGridLayout *grid,
     f.setBold(true);
     area->setFont(f);
     auto *field = new QLineEdit;
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (c.width + 2) + 12);
     field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
     Register(c.name, field);
     auto *label = new QLabel(c.caption);

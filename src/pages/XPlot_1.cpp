@@ -1,5 +1,6 @@
 #include "pages/XPlot_1.h"
 
+#include "model/NumberText.h"
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
 #include "pages/PageLogic.h"
@@ -201,6 +202,24 @@ void ReadPlotFormat(PageContext &ctx, const ControlEntry &c)
     ctx.Pack(71);
 }
 
+// A margin is the whole value of its switch, read back from the field's
+// rightmost three characters. A stored value the field does not take (1000
+// or more, say) is kept as long as the field shows it untouched.
+void ReadMargin(PageContext &ctx, const ControlEntry &c)
+{
+    const QString t = ctx[c.name].text.trimmed();
+    const int32_t stored = ctx.store.GetSwitchValue(c.switchNumber);
+    if (t == QString::number(stored))
+        return;
+    const QString kept = t.right(c.keep);
+    const std::optional<int16_t> v = RoundToInt16(NumericValue(kept));
+    if (!v) {
+        ctx.prompts.Inform(WholeValueText(kept, c.switchNumber, stored));
+        return;
+    }
+    ctx.store.SetSwitchValue(c.switchNumber, *v);
+}
+
 void ReadAsciiText(PageContext &ctx, const ControlEntry &c)
 {
     ctx.store.UnpackSwitch(138);
@@ -227,10 +246,10 @@ PageDescription MakeDescription()
     const QString above = QStringLiteral("Distance above outer line of Drawing Frame");
     // The order is the order of layout and read-back.
     p.controls = {
-        WholeTextControl("Opt_10_Text", 10, 1, 9, 3, "Left (mm)").In(Margins).Label("10"),
-        WholeTextControl("Opt_11_Text", 11, 1, 9, 3, "Right (mm)").In(Margins).Label("11"),
-        WholeTextControl("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12"),
-        WholeTextControl("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13"),
+        WholeTextControl("Opt_10_Text", 10, 1, 9, 3, "Left (mm)").In(Margins).Label("10").ReadBy(ReadMargin),
+        WholeTextControl("Opt_11_Text", 11, 1, 9, 3, "Right (mm)").In(Margins).Label("11").ReadBy(ReadMargin),
+        WholeTextControl("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12").ReadBy(ReadMargin),
+        WholeTextControl("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13").ReadBy(ReadMargin),
         ListControl("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
             .In(Paper).Label("14").Unrestricted().ReadBy(ReadSheetSizes).OnChange(ClearNonStandardSize, true),
         ListControl("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())

@@ -110,8 +110,20 @@ void ReadWeight(PageContext &ctx, const ControlEntry &)
     ctx.Pack(82);
 }
 
+// A stored gap above the largest is said, and shown as the largest.
+void LayoutGhostGap(PageContext &ctx, const ControlEntry &c)
+{
+    ShowDigitsInText(ctx.store, 110, ctx[c.name], c.start, c.width, c.defaultText);
+    const int v = RangeValue(ctx.store, c.start, c.width);
+    if (v > MaximumGhostGap) {
+        ctx.prompts.Inform(LimitedText(110, c.start, v, MaximumGhostGap));
+        ctx[c.name].text = QString::number(MaximumGhostGap);
+    }
+}
+
 // The ghost gap: the default text 18 stores 0; above the largest gap the
-// largest is stored, without a message. There is no lower limit.
+// largest is stored (the field refuses a larger one as it is typed). Below
+// the stated minimum a gap is stored as typed.
 void ReadGhostGap(PageContext &ctx, const ControlEntry &c)
 {
     SwitchStore &s = ctx.store;
@@ -173,7 +185,8 @@ PageDescription MakeDescription()
 
         // Positions 3 to 9 of switch 110 are not shown and keep their digits.
         TextControl("Opt_110_Text", 110, 1, 2, "18", "&Gap dimension (mm's)")
-            .In(GhostGaps).Label("110").Unit("(Min = 18 mm. Max = 60 mm)").ReadBy(ReadGhostGap),
+            .In(GhostGaps).Label("110").Unit("(Min = 18 mm. Max = 60 mm)").Takes(18, MaximumGhostGap)
+            .LayoutBy(LayoutGhostGap).ReadBy(ReadGhostGap),
 
         // Switch 82 is laid out and read back as a whole by the rules of
         // its first box.

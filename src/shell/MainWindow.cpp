@@ -289,9 +289,12 @@ void MainWindow::ShowFocusedDigits()
     const SwitchDigits d = DescribeSwitchDigits(c->switchNumber, page->ValuesShown()[c->switchNumber], first, last,
                                                 pal.color(QPalette::Highlight).name(),
                                                 pal.color(QPalette::HighlightedText).name());
-    if (digitsLabel->text() != d.richText)
-        digitsLabel->setText(d.richText);
-    digitsLabel->setAccessibleDescription(d.description);
+    // A text field adds the range it takes (or what it refused).
+    const QString note = page->EntryNote(focus);
+    const QString text = note.isEmpty() ? d.richText : d.richText + QStringLiteral("&nbsp;&nbsp; ") + note.toHtmlEscaped();
+    if (digitsLabel->text() != text)
+        digitsLabel->setText(text);
+    digitsLabel->setAccessibleDescription(note.isEmpty() ? d.description : d.description + QStringLiteral(". ") + note);
     digitsLabel->show();
 }
 

@@ -109,8 +109,8 @@ private slots:
         h.Choose("Opt_4_Combo", UserSizeItem);
         QVERIFY(h["FramUserTxtSize"].visible);
         QCOMPARE(h.Value(4), 987000003);
-        h.Type("TxtUserTxtSize1", "4");
-        QCOMPARE(h.Value(4), 987000043);
+        h.Type("TxtUserTxtSize1", "4"); // a list size held no tenths
+        QCOMPARE(h.Value(4), 987000040);
         h.Type("TxtUserTxtSize2", "7");
         QCOMPARE(h.Value(4), 987000047);
         // Empty: nothing; not a digit: the message, nothing stored.
@@ -130,6 +130,64 @@ private slots:
         h.Layout();
         QVERIFY(!h["FramUserTxtSize"].visible);
         QCOMPARE(h["Opt_4_Combo"].index, 2);
+    }
+
+    // The user text size on both pages: what is typed is stored and shows
+    // again; a size whose whole millimetres would be 0 (a list size, once
+    // stored) is refused with a message, the field back to what is stored.
+    // Each step types w (whole millimetres) or t (tenths) and a text.
+    void userTextSize_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("whole");
+        for (const int page : {IsoStyle, 2}) {
+            const QByteArray on = page == IsoStyle ? "iso style: " : "material list: ";
+            QTest::newRow(on + "0 then 3") << page << 4 << QStringList{"w0", "t3"} << 4 << 2 << QString();
+            QTest::newRow(on + "0 then 9") << page << 4 << QStringList{"w0", "t9"} << 4 << 2 << QString();
+            QTest::newRow(on + "3 then 5") << page << 4 << QStringList{"w3", "t5"} << 35 << 0 << T("3");
+            QTest::newRow(on + "tenths first") << page << 4 << QStringList{"t5", "w2"} << 20 << 1 << T("2");
+            QTest::newRow(on + "0 over a user size") << page << 35 << QStringList{"w0"} << 35 << 1 << T("3");
+            QTest::newRow(on + "new whole, same tenths") << page << 35 << QStringList{"w7"} << 75 << 0 << T("7");
+            QTest::newRow(on + "emptied") << page << 35 << QStringList{"w"} << 35 << 0 << QString();
+        }
+    }
+    void userTextSize()
+    {
+        QFETCH(int, page);
+        QFETCH(int, stored);
+        QFETCH(QStringList, typed);
+        QFETCH(int, value);
+        QFETCH(int, messages);
+        QFETCH(QString, whole);
+        const bool iso = page == IsoStyle;
+        const int n = iso ? 4 : 27;
+        const QByteArray list = iso ? "Opt_4_Combo" : "Opt_27_Combo";
+        const QByteArray wholeField = iso ? "TxtUserTxtSize1" : "TxtMatUserTxtSize1";
+        const QByteArray tenthsField = iso ? "TxtUserTxtSize2" : "TxtMatUserTxtSize2";
+        StateHarness h(page);
+        h.Set(n, 500000000 + stored); // positions 9 to 7 are the font's
+        h.Layout();
+        h.Choose(list.constData(), UserSizeItem);
+        for (const QString &step : typed)
+            h.Type(step.startsWith(QLatin1Char('w')) ? wholeField.constData() : tenthsField.constData(), step.mid(1));
+        QCOMPARE(h.Value(n), 500000000 + value);
+        QCOMPARE(h.Messages(), QStringList(messages, UserSizeStartText()));
+        if (messages > 0) {
+            QCOMPARE(h.prompts.messages[0].title, T("Options Editor"));
+            QCOMPARE(h.prompts.messages[0].icon, MessageIcon::Exclamation);
+        }
+        QCOMPARE(h[wholeField.constData()].text, whole);
+        // Left and opened again: what was stored shows, without a message.
+        h.Read();
+        h.prompts.messages.clear();
+        h.Layout();
+        QCOMPARE(h.Value(n), 500000000 + value);
+        QVERIFY(h.Messages().isEmpty());
+        QCOMPARE(h[list.constData()].index, value >= 10 ? UserSizeItem : value);
     }
 
     void textSizeOutOfRangeIsStoredAsTheDefault()

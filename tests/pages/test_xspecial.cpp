@@ -187,7 +187,7 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::newRow("18") << "18" << 0;
         QTest::newRow("5") << "5" << 5;
-        QTest::newRow("75") << "75" << 60;
+        QTest::newRow("75: the 5 refused") << "75" << 7;
         QTest::newRow("60") << "60" << 60;
     }
     void ghostGapTyped()

@@ -121,7 +121,7 @@ private slots:
                 QVERIFY2(!widgets.isEmpty(), qPrintable(c.name));
                 for (QWidget *w : widgets) {
                     QVERIFY2(w->toolTip().contains(PositionsText(c)), qPrintable(c.name + ": " + w->toolTip()));
-                    QCOMPARE(w->accessibleDescription(), PositionsText(c));
+                    QVERIFY(w->accessibleDescription().startsWith(PositionsText(c))); // text fields add their range
                 }
             }
         }
@@ -350,7 +350,8 @@ private slots:
         const Digits shown = DigitsShown();
         QVERIFY(shown.shown);
         const int32_t v = window->ActivePage()->ValuesShown()[15];
-        QVERIFY(shown.plain.endsWith(v < 0 ? QString::number(v) : NineDigits(v)));
+        // (the range the field takes follows the digits)
+        QVERIFY(shown.plain.startsWith(QStringLiteral("Switch 15  ") + (v < 0 ? QString::number(v) : NineDigits(v)) + QLatin1Char(' ')));
     }
 
     // The tab strip stands in one place on screen whichever page shows,

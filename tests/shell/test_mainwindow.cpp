@@ -469,9 +469,12 @@ private slots:
         click("Specials");
         PageWindow *specials = window->ActivePage();
         QCOMPARE(specials->objectName(), QStringLiteral("XSpecial_1"));
-        QCOMPARE(prompts->texts(), QStringList{"The value of Option Switch 109, starting at position 1 was 7. This is "
+        QCOMPARE(prompts->texts(), (QStringList{"The value of Option Switch 109, starting at position 1 was 7. This is "
                                                "outside the allowable range of 0 to 4. The value will therefore be set "
-                                               "to the default value of 0."});
+                                               "to the default value of 0.",
+                                               "The value of Option Switch 110, starting at position 1 was 75. This is "
+                                               "outside the allowable range of 0 to 60. The value will therefore be set "
+                                               "to 60."}));
         QCOMPARE(specials->TabStrip()->tabText(specials->TabStrip()->currentIndex()), QStringLiteral("Specials"));
         click("Plotted Iso");
         QVERIFY(!window->PageOpen(7));
@@ -481,7 +484,7 @@ private slots:
             QCOMPARE(editor->store.GetSwitchValue(n), v);
             QCOMPARE(editor->store.GetSavedValue(n), v);
         }
-        QCOMPARE(prompts->messages.size(), 1);
+        QCOMPARE(prompts->messages.size(), 2);
     }
 
     // The iso content page, visited through the tab strip on a file that
