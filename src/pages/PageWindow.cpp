@@ -589,7 +589,7 @@ void PageWindow::ResetControl(const QString &name, bool toDefault)
     RestoreValues(editor.store, after);
     LayoutForm();
     if (lastValues != before)
-        emit Edited(before, lastValues);
+        emit Edited(before, lastValues, OriginOf(name, false));
 }
 
 void PageWindow::FocusControl(const QString &name)
@@ -668,19 +668,61 @@ void PageWindow::ReadForm()
     ShowState();
 }
 
-void PageWindow::Changed(const QString &name)
+void PageWindow::Changed(const QString &name, bool typing)
 {
     PageContext ctx = Context();
     ControlChanged(ctx, name);
-    UserEdited();
+    UserEdited(name, typing);
 }
 
-void PageWindow::UserEdited()
+void PageWindow::UserEdited(const QString &name, bool typing)
 {
     const SwitchValueSet before = lastValues;
     ShowState();
     if (lastValues != before)
-        emit Edited(before, lastValues);
+        emit Edited(before, lastValues, OriginOf(name, typing));
+}
+
+EditOrigin PageWindow::OriginOf(const QString &name, bool typing) const
+{
+    return EditOrigin{definition.index, CurrentSubPage(), name, StepCaption(name), typing};
+}
+
+namespace {
+
+// A caption as the user reads it: access-key marks and line breaks gone.
+QString AsShown(const QString &caption)
+{
+    QString t = caption;
+    t.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    t.remove(QLatin1Char('&'));
+    t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return t.simplified();
+}
+
+} // namespace
+
+QString PageWindow::StepCaption(const QString &name) const
+{
+    const ControlEntry *c = definition.Control(name);
+    if (c && !AsShown(c->caption).isEmpty())
+        return AsShown(c->caption);
+    QWidget *w = widgets.value(name);
+    // A box or button the page builds itself carries its own caption.
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !AsShown(button->text()).isEmpty())
+        return AsShown(button->text());
+    // A control without a caption of its own is named by the title over it.
+    if (c && !AsShown(TitleOf(c->frame)).isEmpty())
+        return AsShown(TitleOf(c->frame));
+    if (c && !AsShown(TitleOf(c->panel)).isEmpty())
+        return AsShown(TitleOf(c->panel));
+    if (!w && optionGroups.contains(name) && !optionGroups.value(name).isEmpty())
+        w = optionGroups.value(name).first();
+    for (QWidget *p = w ? w->parentWidget() : nullptr; p && p != this; p = p->parentWidget()) {
+        if (auto *box = qobject_cast<QGroupBox *>(p); box && !AsShown(box->title()).isEmpty())
+            return AsShown(box->title());
+    }
+    return QString();
 }
 
 SwitchValueSet PageWindow::ValuesShown() const
@@ -709,7 +751,7 @@ void PageWindow::TrackWidgets()
                 if (onSet)
                     Changed(name);
                 else
-                    UserEdited();
+                    UserEdited(name);
             });
             connect(list, &QComboBox::activated, this, [this, name, rule](int i) {
                 if (showing)
@@ -718,14 +760,14 @@ void PageWindow::TrackWidgets()
                 if (rule)
                     Changed(name);
                 else
-                    UserEdited();
+                    UserEdited(name);
             });
         } else if (auto *box = qobject_cast<QCheckBox *>(it.value())) {
             connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
                 if (showing)
                     return;
                 state[name].checked = on;
-                UserEdited();
+                UserEdited(name);
             });
             if (rule)
                 connect(box, &QCheckBox::clicked, this, [this, name] { Changed(name); });
@@ -736,15 +778,17 @@ void PageWindow::TrackWidgets()
                 if (showing)
                     return;
                 state[name].text = field->text();
-                UserEdited();
+                UserEdited(name, true);
             });
             // A field's edit signal comes before its change signal: the
             // state takes the typed text before the rule runs.
             if (rule)
                 connect(field, &QLineEdit::textEdited, this, [this, name](const QString &text) {
                     state[name].text = text;
-                    Changed(name);
+                    Changed(name, true);
                 });
+            // Ctrl+Z in a field undoes the editor's steps, not the field's keystrokes.
+            field->installEventFilter(this);
         }
     }
     for (auto it = optionGroups.cbegin(); it != optionGroups.cend(); ++it) {
@@ -762,7 +806,7 @@ void PageWindow::TrackWidgets()
                         selected = i;
                 }
                 state[name].index = selected;
-                UserEdited();
+                UserEdited(name);
             });
             if (rule)
                 connect(b, &QRadioButton::clicked, this, [this, name] { Changed(name); });
@@ -862,7 +906,14 @@ const SwitchValueSet &PageWindow::ShowChanges()
 {
     lastValues = ValuesShown();
     const SwitchValueSet saved = SavedValues(editor.store);
-    ShowMarks(MarkChanges(lastValues, saved, &definition), saved);
+    // The corrections said when the file opened count as changes, on pages
+    // not shown yet too: a save writes them.
+    SwitchValueSet written = lastValues;
+    for (const Correction &c : editor.PendingCorrections()) {
+        if (written[c.switchNumber] == c.inFile)
+            written[c.switchNumber] = c.saved;
+    }
+    ShowMarks(MarkChanges(written, saved, &definition), saved);
     return lastValues;
 }
 

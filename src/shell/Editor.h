@@ -4,6 +4,7 @@
 #include "model/FileLocks.h"
 #include "model/OptionsDocument.h"
 #include "model/SwitchStore.h"
+#include "pages/Corrections.h"
 #include "pages/EditHistory.h"
 #include "pages/UserFontGroup.h"
 #include "shell/EditorConfiguration.h"
@@ -69,6 +70,19 @@ public:
     // again); false when the read fails. Without it the file is read into
     // the store.
     std::function<bool()> reload;
+
+    // What the pages store differently from the file as it was opened,
+    // said when it opened. A save writes them all, whether or not their
+    // pages were shown, so that what is saved never depends on the pages
+    // visited.
+    QVector<Correction> corrections;
+    // The corrections no page has made yet: the switch still holds the
+    // file's value.
+    QVector<Correction> PendingCorrections() const;
+    // Makes them in the store, before a save.
+    void ApplyPendingCorrections();
+    // Edits, or corrections that a save would write.
+    bool HasUnsavedChanges() const { return store.HasUnsavedChanges() || !PendingCorrections().isEmpty(); }
 
     // The font session, pointed at the file being edited.
     UserFontSession &Fonts()

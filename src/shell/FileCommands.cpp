@@ -162,6 +162,8 @@ WriteOutcome Write(Editor &editor, const QString &path)
     const WriteOutcome outcome =
         WriteOptionsFile(editor.file, editor.store, path, *editor.fileOps, editor.force, editor.config.FileTypes);
     editor.leftoversRemoved += outcome.leftoversRemoved;
+    if (outcome.ok)
+        editor.corrections.clear(); // the file holds them now
     return outcome;
 }
 
@@ -212,6 +214,7 @@ bool SaveOptionsFile(Editor &editor)
     // A file another session holds is saved under another name only.
     if (editor.shared.readOnly)
         return SaveOptionsFileAs(editor) == SaveAsResult::Saved;
+    editor.ApplyPendingCorrections();
     const QString path = editor.file.CurrentFilePath;
     // Held from the check of the disk to the rename, so that no other save
     // slips in between; not while the user is asked.
@@ -238,6 +241,7 @@ bool SaveOptionsFile(Editor &editor)
 
 SaveAsResult SaveOptionsFileAs(Editor &editor)
 {
+    editor.ApplyPendingCorrections();
     OptionsDocument &doc = editor.file;
     const QString current = doc.CurrentFilePath;
     FileDialogRequest request;
@@ -352,7 +356,7 @@ SaveAsResult SaveOptionsFileAs(Editor &editor)
 
 bool QuerySaveChanges(Editor &editor)
 {
-    if (!editor.store.HasUnsavedChanges())
+    if (!editor.HasUnsavedChanges())
         return true;
     const Answer a = editor.prompts.ShowMessage(Message{msg::SaveChangesQuestion(editor.file.CurrentFilePath),
                                                         SaveQuestionTitle, MessageButtons::YesNoCancel,
@@ -361,7 +365,7 @@ bool QuerySaveChanges(Editor &editor)
         return false;
     if (a == Answer::Yes)
         // A reload chosen instead of the save leaves nothing unsaved either.
-        return SaveOptionsFile(editor) || !editor.store.HasUnsavedChanges();
+        return SaveOptionsFile(editor) || !editor.HasUnsavedChanges();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "model/TextFile.h"
+#include "model/OptionsReader.h"
 #include "pages/PageTable.h"
 #include "pages/SettingSearch.h"
 #include "pages/SwitchDigits.h"
@@ -14,6 +15,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Prompts.h"
 #include "tools/AboutWindow.h"
+#include "tools/CorrectionsWindow.h"
 #include "tools/EditWindow.h"
 #include "tools/FindWindow.h"
 #include "tools/SwitchLocations.h"
@@ -25,6 +27,9 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QLabel>
@@ -61,6 +66,23 @@ public:
         if (page && page->Definition().index == index)
             page->ShowSubPage(subPage);
     }
+    void FocusSwitch(int switchNumber) override
+    {
+        PageWindow *page = window.ActivePage();
+        if (!page)
+            return;
+        for (const ControlEntry &c : page->Definition().controls) {
+            if (c.switchNumber != switchNumber || c.subPage != page->CurrentSubPage())
+                continue;
+            QWidget *w = page->Widget(c.name);
+            if (!w && !page->Options(c.name).isEmpty())
+                w = page->Options(c.name).first();
+            if (w && w->isVisibleTo(page) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+                page->FocusControl(c.name);
+                return;
+            }
+        }
+    }
 
 private:
     MainWindow &window;
@@ -92,6 +114,15 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     digitsLabel->setTextFormat(Qt::RichText);
     digitsLabel->setAccessibleName(QStringLiteral("Switch digits"));
     statusBar()->addWidget(unsavedLabel);
+    // What the pages store differently from the file just opened: a note
+    // that opens the list.
+    correctionsButton = new QToolButton(this);
+    correctionsButton->setObjectName(QStringLiteral("btnCorrections"));
+    correctionsButton->setAutoRaise(true);
+    correctionsButton->setToolTip(QStringLiteral("List the settings a save writes differently from the file"));
+    connect(correctionsButton, &QToolButton::clicked, this, &MainWindow::ShowCorrections);
+    statusBar()->addWidget(correctionsButton);
+    correctionsButton->hide();
     statusBar()->addWidget(digitsLabel);
     statusBar()->addPermanentWidget(restrictedLabel);
     restrictedLabel->hide();
@@ -179,6 +210,24 @@ void MainWindow::BuildMenus()
 
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"), this, &MainWindow::AboutCommand);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    // In the menu bar's keyboard mode (Alt, then a letter) a letter only
+    // highlights an item without a menu: About's letter opens it.
+    menuBar()->installEventFilter(this);
+
+    // The pages in the order of the tab strip, from the keyboard anywhere
+    // in the window, as tabbed windows do.
+    auto *nextPage = new QAction(this);
+    nextPage->setObjectName(QStringLiteral("actNextPage"));
+    nextPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    connect(nextPage, &QAction::triggered, this, [this] { StepPage(1); });
+    addAction(nextPage);
+    auto *previousPage = new QAction(this);
+    previousPage->setObjectName(QStringLiteral("actPreviousPage"));
+    previousPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    connect(previousPage, &QAction::triggered, this, [this] { StepPage(-1); });
+    addAction(previousPage);
 }
 
 void MainWindow::UpdateRecentMenu()
@@ -212,6 +261,7 @@ void MainWindow::RememberFile(const QString &path)
 void MainWindow::EnterNoFileState()
 {
     savedNote.clear();
+    editor.corrections.clear();
     editor.file.CurrentFilePath.clear();
     editor.file.CurrentFileDirectory.clear();
     editor.file.FileLoaded = false;
@@ -247,13 +297,22 @@ void MainWindow::UpdateEditState()
     mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
     PageWindow *page = editor.file.FileLoaded ? ActivePage() : nullptr;
     const SwitchValueSet values = page ? page->ShowChanges() : CurrentValues(editor.store);
-    unsavedChanges = editor.file.FileLoaded && values != SavedValues(editor.store);
+    unsavedChanges = editor.file.FileLoaded && (values != SavedValues(editor.store) || !editor.PendingCorrections().isEmpty());
     if (unsavedChanges)
         savedNote.clear(); // an edit after a save: the note is old news
     unsavedLabel->setText(unsavedChanges ? QStringLiteral("Unsaved changes") : savedNote);
     restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
+    correctionsButton->setText(CorrectionsNote(int(editor.corrections.size())));
+    correctionsButton->setVisible(editor.file.FileLoaded && !editor.corrections.isEmpty());
     UpdateTitle();
     ShowFocusedDigits();
+}
+
+void MainWindow::ShowCorrections()
+{
+    const QString &path = editor.file.CurrentFilePath;
+    CorrectionsWindow list(Printable(path.mid(LastSeparator(path) + 1)), editor.corrections, this);
+    list.exec();
 }
 
 void MainWindow::NoteSaved()
@@ -335,6 +394,10 @@ void MainWindow::BuildSearch()
     auto *spring = new QWidget(searchBar);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     searchBar->addWidget(spring);
+    searchCount = new QLabel(searchBar);
+    searchCount->setObjectName(QStringLiteral("lblSearchCount"));
+    searchCount->setContentsMargins(0, 0, 6, 0);
+    searchBar->addWidget(searchCount);
     searchBar->addWidget(searchField);
     auto *focus = new QAction(this);
     focus->setShortcut(QKeySequence::Find);
@@ -364,26 +427,35 @@ void MainWindow::ShowSearchResults(const QString &query)
     searchResults->clear();
     const QVector<SettingHit> hits = editor.file.FileLoaded ? SearchSettings(query) : QVector<SettingHit>();
     for (const SettingHit &hit : hits) {
-        const QString where = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ")
-            + (hit.panel.isEmpty() ? QString() : hit.panel + QStringLiteral(" \u203A "))
-            + (hit.frame.isEmpty() || hit.frame == hit.caption ? QString() : hit.frame + QStringLiteral(" \u203A "))
-            + hit.caption;
-        auto *item = new QListWidgetItem(where + QStringLiteral("   (") + QString::number(hit.switchNumber) + QLatin1Char(')'));
+        // The setting where it stands, its switch, and its tip on a second line.
+        QString text = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ") + hit.Where()
+            + QStringLiteral("   (") + QString::number(hit.switchNumber) + QLatin1Char(')');
+        if (!hit.tip.isEmpty())
+            text += QStringLiteral("\n    ") + hit.tip;
+        auto *item = new QListWidgetItem(text);
         item->setData(Qt::UserRole, hit.page);
         item->setData(Qt::UserRole + 1, hit.subPage);
         item->setData(Qt::UserRole + 2, hit.control);
         searchResults->addItem(item);
     }
+    if (query.trimmed().isEmpty() || !editor.file.FileLoaded)
+        searchCount->clear();
+    else if (hits.size() == 1)
+        searchCount->setText(QStringLiteral("1 setting"));
+    else
+        searchCount->setText(hits.isEmpty() ? QStringLiteral("No settings found")
+                                            : QStringLiteral("%1 settings").arg(hits.size()));
     if (hits.isEmpty()) {
         searchResults->hide();
         return;
     }
     searchResults->setCurrentRow(0);
-    const int rows = qMin(12, searchResults->count());
+    int height = 6; // the first twelve rows, of one or two lines each
+    for (int row = 0; row < qMin(12, searchResults->count()); ++row)
+        height += searchResults->sizeHintForRow(row);
     const QPoint at = searchField->mapToGlobal(QPoint(0, searchField->height()));
     const int width = qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24);
-    searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width,
-                               rows * searchResults->sizeHintForRow(0) + 6);
+    searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width, height);
     searchResults->show();
 }
 
@@ -446,15 +518,14 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
 void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
 {
     PageWindow *page = OpenPage(0);
-    if (page)
-        QTimer::singleShot(100, this, &MainWindow::PrepareNextPage);
     UpdateTitle();
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
-    // The client area fits the page with room around it; never smaller than
-    // what the menus need.
-    const int w = page->width() + TwipsToPixels(extraWidthTwips, this);
-    const int h = page->height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
+    // The client area fits the page frame, the size of the largest page,
+    // with room around it; never smaller than what the menus need. A page
+    // switch leaves the window as it is.
+    const int w = pageFrame.width() + TwipsToPixels(extraWidthTwips, this);
+    const int h = pageFrame.height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
         + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
     ResizeOnScreen(QSize(qMax(w, minimumSizeHint().width()), h), centre);
     PlaceActivePage();
@@ -479,6 +550,7 @@ PageWindow *MainWindow::OpenPage(int index)
 {
     if (pageWindows[index])
         return qobject_cast<PageWindow *>(pageWindows[index]->widget());
+    PreparePages();
     QMdiSubWindow *sub = parkedPages[index];
     PageWindow *page = nullptr;
     if (sub) {
@@ -492,7 +564,7 @@ PageWindow *MainWindow::OpenPage(int index)
         page = qobject_cast<PageWindow *>(sub->widget());
     }
     pageWindows[index] = sub;
-    FitPage(page);
+    FitPage(sub);
     PlaceInMainWindow(sub, mdiArea->viewport());
     if (!page->LayoutForm())
         return nullptr;
@@ -502,11 +574,45 @@ PageWindow *MainWindow::OpenPage(int index)
     return page;
 }
 
+void MainWindow::StepPage(int step)
+{
+    PageWindow *page = ActivePage();
+    if (!page)
+        return;
+    QTabBar *strip = page->TabStrip();
+    const int count = strip->count();
+    for (int k = 1; k < count; ++k) {
+        const int i = ((strip->currentIndex() + step * k) % count + count) % count;
+        if (strip->isTabEnabled(i) && strip->isTabVisible(i)) {
+            strip->setCurrentIndex(i); // as a click on the tab
+            return;
+        }
+    }
+}
+
+// Home and End on a tab strip: the first and the last page.
+bool MainWindow::TabStripKey(QTabBar *strip, int key)
+{
+    if (key != Qt::Key_Home && key != Qt::Key_End)
+        return false;
+    const int count = strip->count();
+    for (int k = 0; k < count; ++k) {
+        const int i = key == Qt::Key_Home ? k : count - 1 - k;
+        if (strip->isTabEnabled(i) && strip->isTabVisible(i)) {
+            if (i != strip->currentIndex())
+                strip->setCurrentIndex(i);
+            break;
+        }
+    }
+    return true;
+}
+
 QMdiSubWindow *MainWindow::BuildPageWindow(int index)
 {
     PageWindow *page = CreatePage(index, editor, *this);
     if (!page)
         return nullptr;
+    page->TabStrip()->installEventFilter(this);
     connect(page, &PageWindow::Edited, this, &MainWindow::RecordEdit);
     connect(page, &PageWindow::Shown, this, &MainWindow::UpdateEditState);
     auto *sub = new QMdiSubWindow;
@@ -516,19 +622,16 @@ QMdiSubWindow *MainWindow::BuildPageWindow(int index)
     sub->installEventFilter(this);
     mdiArea->addSubWindow(sub);
     sub->hide();
-    sub->setFixedSize(page->size());
+    pageFrame = pageFrame.expandedTo(page->WholeSize());
     return sub;
 }
 
-void MainWindow::PrepareNextPage()
+void MainWindow::PreparePages()
 {
     for (const PageEntry &entry : PageTable) {
         const int index = entry.index;
-        if (pageWindows[index] || parkedPages[index] || !PageAvailable(index))
-            continue;
-        parkedPages[index] = BuildPageWindow(index);
-        QTimer::singleShot(0, this, &MainWindow::PrepareNextPage);
-        return;
+        if (!pageWindows[index] && !parkedPages[index] && PageAvailable(index))
+            parkedPages[index] = BuildPageWindow(index);
     }
 }
 
@@ -671,11 +774,25 @@ void MainWindow::OpenRecentFile(const QString &path)
 
 void MainWindow::OpenChosenFile(const QString &F)
 {
+    const QString T = F.mid(LastSeparator(F) + 1);
+    // With a file on screen, the chosen one is read aside first: one that
+    // does not read leaves the file on screen open as it is, with one
+    // message that says why.
+    if (editor.file.FileLoaded) {
+        OptionsDocument trial;
+        trial.CurrentFileDirectory = F.left(F.size() - T.size());
+        trial.CurrentFilePath = trial.CurrentFileDirectory + T;
+        SwitchStore trialStore;
+        const ReadOutcome outcome = ReadOptionsFile(trial, trialStore, editor.config.FileTypes);
+        if (!outcome.ok) {
+            editor.prompts.Inform(outcome.message);
+            return;
+        }
+    }
     // A file another session edits asks first; Cancel leaves the file on
     // screen as it is.
     if (!ClaimFile(editor, F))
         return;
-    const QString T = F.mid(LastSeparator(F) + 1);
     UnloadAllPages();
     editor.file.CurrentFileDirectory = F.left(F.size() - T.size());
     editor.file.CurrentFilePath = editor.file.CurrentFileDirectory + T;
@@ -793,6 +910,14 @@ void MainWindow::ExitCommand()
 
 void MainWindow::DefaultAllCommand()
 {
+    // Every switch of the file changes: asked first.
+    if (editor.prompts.ShowMessage(Message{msg::DefaultAllQuestion(), OptionsEditorTitle, MessageButtons::YesNo,
+                                           MessageIcon::Exclamation})
+        != Answer::Yes)
+        return;
+    // Every switch now holds what the user chose: no correction of the
+    // file's values is left to make.
+    editor.corrections.clear();
     PageWindow *page = ActivePage();
     const SwitchValueSet before = page ? page->ValuesShown() : CurrentValues(editor.store);
     editor.store.DefaultAllSwitches();
@@ -817,6 +942,9 @@ void MainWindow::FindCommand()
 
 void MainWindow::FileRead()
 {
+    // Said once, before the first page changes anything: every setting the
+    // pages will store differently from the file.
+    editor.corrections = CollectCorrections(editor.store, editor.config.RunTypeRestricted, &editor.Fonts());
     if (testingTool)
         ShowTestListing();
 }
@@ -872,6 +1000,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (auto *strip = qobject_cast<QTabBar *>(watched); strip && key->modifiers() == Qt::NoModifier
+                                                              && TabStripKey(strip, key->key()))
+            return true;
+        if (watched == menuBar() && menuBar()->activeAction() && key->modifiers() == Qt::NoModifier
+            && key->text().compare(QString(AccessKeyOf(mnuAbout->text())), Qt::CaseInsensitive) == 0) {
+            menuBar()->setActiveAction(nullptr);
+            QTimer::singleShot(0, this, &MainWindow::AboutCommand);
+            return true;
+        }
+    }
     if (watched == searchField && event->type() == QEvent::KeyPress) {
         // Up and down move through the results, Escape closes them.
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -906,18 +1046,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::FitPage(QWidget *page)
+void MainWindow::FitPage(QMdiSubWindow *sub)
 {
-    if (!isVisible() || isMinimized() || isMaximized() || isFullScreen())
+    if (isMinimized())
         return;
-    const QSize room = mdiArea->viewport()->size();
-    const int w = page->width() + TwipsToPixels(240, this);
-    const int h = page->height() + TwipsToPixels(600, this);
-    // The page stands at the same corner as every other page.
-    const int margin = TwipsToPixels(PageMarginTwips(), this);
-    if (room.width() >= margin + page->width() && room.height() >= margin + page->height())
-        return;
-    ResizeOnScreen(size() + QSize(qMax(0, w - room.width()), qMax(0, h - room.height())), false);
+    QSize size = pageFrame;
+    if (isVisible()) {
+        // The page stands at the same corner as every other page, with as
+        // much room on its other sides.
+        const int margin = TwipsToPixels(PageMarginTwips(), this);
+        size = size.boundedTo(mdiArea->viewport()->size() - QSize(2 * margin, 2 * margin));
+    }
+    size = size.expandedTo(sub->widget()->minimumSizeHint());
+    if (sub->minimumSize() != size || sub->maximumSize() != size)
+        sub->setFixedSize(size);
 }
 
 // Takes the size, within the screen with the frame and title bar (large
@@ -949,8 +1091,10 @@ void MainWindow::PlaceActivePage()
     if (!page)
         return;
     for (const auto &sub : pageWindows) {
-        if (sub && sub->widget() == page)
+        if (sub && sub->widget() == page) {
+            FitPage(sub);
             PlaceInMainWindow(sub, mdiArea->viewport());
+        }
     }
 }
 

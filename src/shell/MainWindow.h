@@ -9,7 +9,9 @@
 
 class QAction;
 class QLabel;
+class QTabBar;
 class QToolBar;
+class QToolButton;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -95,6 +97,11 @@ protected:
 
 private:
     void BuildMenus();
+    // The list of the settings a save writes differently from the file.
+    void ShowCorrections();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page of the strip.
+    void StepPage(int step);
+    bool TabStripKey(QTabBar *strip, int key);
     // The Recent Files submenu from the list, greyed when it is empty.
     void UpdateRecentMenu();
     // A file opened or saved goes first on the Recent Files list.
@@ -129,13 +136,14 @@ private:
     // Puts the page on screen at the corner every page takes.
     void PlaceActivePage();
     void ResizeOnScreen(QSize wanted, bool centre);
-    // Grows the window, within the screen, when a page does not fit its client area.
-    void FitPage(QWidget *page);
+    // Gives a page window the page frame, made smaller when the client area
+    // has no room for it: the page then scrolls below its tab strip.
+    void FitPage(QMdiSubWindow *sub);
     // Builds a page window, hidden, without laying it out.
     QMdiSubWindow *BuildPageWindow(int index);
-    // While the user looks at the first page, builds the others one at a
-    // time, so that even the first visit of a page is quick.
-    void PrepareNextPage();
+    // Builds, hidden, every page not built yet: the page frame is then
+    // known before the window takes its size, and no visit waits for a build.
+    void PreparePages();
 
     Editor &editor;
     QMdiArea *mdiArea;
@@ -147,6 +155,8 @@ private:
     // Pages that were unloaded: hidden, stored, and used again the next time
     // their page opens, so that a page switch does not build its widgets anew.
     std::array<QPointer<QMdiSubWindow>, PageCount> parkedPages{};
+    // The size every page window takes: room for the largest page whole.
+    QSize pageFrame;
     QPointer<TipWindow> tipWindow;
     QPointer<EditWindow> editWindow;
     bool testingTool = false;
@@ -164,9 +174,11 @@ public:
     QLabel *unsavedLabel = nullptr;
     QLabel *restrictedLabel = nullptr;
     QLabel *digitsLabel = nullptr;
+    QToolButton *correctionsButton = nullptr; // "N settings of this file will be saved differently"
     QLineEdit *searchField = nullptr;
     QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;
+    QLabel *searchCount = nullptr; // how many settings the words found
     QAction *munFilOpen = nullptr;
     QMenu *mnuFilRecent = nullptr;
     QAction *mnuFilClose = nullptr;

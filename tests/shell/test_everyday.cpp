@@ -5,6 +5,7 @@
 #include "pages/PageTour.h"
 #include "pages/PageWindow.h"
 #include "pages/Pages.h"
+#include "model/Messages.h"
 #include "pages/SettingSearch.h"
 #include "pages/SwitchDigits.h"
 #include "shell/Editor.h"
@@ -28,6 +29,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <QMenuBar>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -194,7 +197,10 @@ private slots:
 
         // Default All Switches is one step.
         const SwitchValueSet edited = window->ActivePage()->ValuesShown();
+        prompts->answers = {Answer::Yes};
         window->DefaultAllCommand();
+        QCOMPARE(prompts->texts(), QStringList{msg::DefaultAllQuestion()});
+        prompts->messages.clear();
         window->UndoCommand();
         QVERIFY(window->ActivePage()->ValuesShown() == edited);
 
@@ -256,8 +262,11 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(window->ActivePage()->objectName(), QStringLiteral("XSystem_1"));
         QCOMPARE(QApplication::focusWidget(), window->ActivePage()->Widget("Opt_69_Combo"));
+        QCOMPARE(window->searchCount->text(), results->count() == 1 ? QStringLiteral("1 setting")
+                                                                    : QStringLiteral("%1 settings").arg(results->count()));
         field->setText(QStringLiteral("no such setting"));
         QVERIFY(results->isHidden());
+        QCOMPARE(window->searchCount->text(), QStringLiteral("No settings found"));
         QVERIFY(prompts->messages.isEmpty());
     }
 
@@ -352,6 +361,59 @@ private slots:
         const int32_t v = window->ActivePage()->ValuesShown()[15];
         // (the range the field takes follows the digits)
         QVERIFY(shown.plain.startsWith(QStringLiteral("Switch 15  ") + (v < 0 ? QString::number(v) : NineDigits(v)) + QLatin1Char(' ')));
+    }
+
+    // The pages from the keyboard anywhere in the window: Ctrl+Tab and
+    // Ctrl+PgDn forward, Ctrl+Shift+Tab and Ctrl+PgUp back, round the
+    // strip; Home and End on the strip. Alt, then A, opens About.
+    void pagesFromTheKeyboard()
+    {
+        QVERIFY(window->StartUp(job, prog));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const QVector<int> order = AvailablePagesInStripOrder();
+        auto at = [this] { return window->ActivePage()->Definition().index; };
+        struct Step {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            int expected; // position in the strip order; -1: the last
+        };
+        const Step steps[] = {
+            {Qt::Key_Tab, Qt::ControlModifier, 1},
+            {Qt::Key_PageDown, Qt::ControlModifier, 2},
+            {Qt::Key_PageUp, Qt::ControlModifier, 1},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1}, // round to the last
+            {Qt::Key_Tab, Qt::ControlModifier, 0},
+        };
+        for (const Step &step : steps) {
+            QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+            QTest::keyClick(focus, Qt::Key(step.key), step.modifiers);
+            QCOMPARE(at(), order[step.expected < 0 ? order.size() - 1 : step.expected]);
+        }
+        QTabBar *strip = window->ActivePage()->TabStrip();
+        strip->setFocus();
+        QTest::keyClick(strip, Qt::Key_End);
+        QCOMPARE(at(), order.last());
+        QTest::keyClick(window->ActivePage()->TabStrip(), Qt::Key_Home);
+        QCOMPARE(at(), order.first());
+        QVERIFY(prompts->messages.isEmpty());
+
+        // The menu bar's keyboard mode: a letter that names About opens it.
+        bool opened = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget *about = QApplication::activeModalWidget()) {
+                opened = true;
+                about->close();
+            }
+        });
+        poll.start(10);
+        window->menuBar()->setActiveAction(window->mnuAbout); // highlighted, as after Alt
+        QVERIFY(window->menuBar()->activeAction());
+        QTest::keyClick(window->menuBar(), Qt::Key_A);
+        QTRY_VERIFY(opened);
     }
 
     // The tab strip stands in one place on screen whichever page shows,

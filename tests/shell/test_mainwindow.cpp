@@ -7,6 +7,9 @@
 #include "shell/ScriptedPrompts.h"
 #include "FaultyFileOps.h"
 #include "MainWindowFixture.h"
+#include "model/FileLocks.h"
+#include "model/Messages.h"
+#include "tools/CorrectionsWindow.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -20,6 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTableWidget>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -175,16 +180,22 @@ private slots:
         QVERIFY(!ReadBytes(job).contains("    44"));
     }
 
+    // Another file that does not read: one message saying why, and the
+    // file on screen stays open with its edits.
     void openFileThatFailsToRead()
     {
         Start(job);
+        Field("Opt_11_Text")->setText("9");
         const QString bad = work->filePath("BAD.OPT");
         WriteBytes(bad, "nothing\r\n");
+        prompts->answers = {Answer::No};
         prompts->dialogResults.push_back(bad);
         window->OpenOptionsFile();
-        QCOMPARE(prompts->texts(), (QStringList{"Test String 'KARVEN_OPTIONS_BLOCK' not found in " + bad,
-                                                "Problem Loading " + bad}));
-        ExpectNoFileState();
+        QCOMPARE(prompts->texts(), (QStringList{msg::SaveChangesQuestion(job),
+                                                "Test String 'KARVEN_OPTIONS_BLOCK' not found in " + bad}));
+        ExpectFileState(job, true);
+        QCOMPARE(Field("Opt_11_Text")->text(), QStringLiteral("9"));
+        QVERIFY(!QFileInfo::exists(LockFilePathFor(bad)));
     }
 
     void closeWithEveryAnswer()
@@ -335,7 +346,18 @@ private slots:
         WriteBytes(zero, CrLf(lines));
         Start(zero);
         QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("0"));
+        // Asked first: No changes nothing.
+        prompts->answers = {Answer::No, Answer::Yes};
         window->DefaultAllCommand();
+        QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("0"));
+        QVERIFY(!editor->store.HasUnsavedChanges());
+        window->DefaultAllCommand();
+        QCOMPARE(prompts->messages.size(), 2);
+        const Message &asked = prompts->messages[0];
+        QCOMPARE(asked.text, QStringLiteral("Set all 140 option switches to their default values?\rEdit > Undo puts them back."));
+        QCOMPARE(asked.title, QStringLiteral("Options Editor"));
+        QCOMPARE(asked.buttons, MessageButtons::YesNo);
+        QCOMPARE(asked.icon, MessageIcon::Exclamation);
         QCOMPARE(Field("Opt_10_Text")->text(), QStringLiteral("5"));
         QVERIFY(editor->store.HasUnsavedChanges());
         window->SaveCommand();
@@ -598,6 +620,61 @@ private slots:
         QCOMPARE(ReadBytes(copy), ReadBytes(path));
     }
 
+    // Every value the pages would store otherwise is said when the file
+    // opens, in a list; Save writes them all, pages visited or not, as
+    // normalize does.
+    void correctionsAreSaidAtOpenAndSavedWithoutVisits_data()
+    {
+        QTest::addColumn<QString>("values");
+        QTest::newRow("paper size and a Specials value") << "14=-7 109=7";
+        QTest::newRow("every kind") << "";
+    }
+    void correctionsAreSaidAtOpenAndSavedWithoutVisits()
+    {
+        QFETCH(QString, values);
+        const QString path = work->filePath("FIX.OPL");
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPL"), path);
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QStringList set{"--program-dir", prog, "set", path};
+        if (values.isEmpty()) {
+            QRandomGenerator random(7);
+            for (int n = 1; n <= 140; ++n)
+                set << QStringLiteral("%1=%2").arg(n).arg(random.bounded(100000));
+        } else {
+            set << values.split(' ');
+        }
+        QCOMPARE(QProcess::execute(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), set), 0);
+        const QString copy = work->filePath("FIXCOPY.OPL");
+        QFile::copy(path, copy);
+        QProcess normalize;
+        normalize.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), {"--program-dir", prog, "normalize", copy});
+        QVERIFY(normalize.waitForFinished(60000));
+        const int lines = int(normalize.readAllStandardOutput().count('\n'));
+        QVERIFY(lines > 0);
+
+        Start(path);
+        QVERIFY(window->correctionsButton->isVisible());
+        QCOMPARE(window->correctionsButton->text(), CorrectionsNote(lines));
+        int rows = -1;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *list = qobject_cast<CorrectionsWindow *>(QApplication::activeModalWidget())) {
+                rows = list->table->rowCount();
+                list->reject();
+            }
+        });
+        QTest::mouseClick(window->correctionsButton, Qt::LeftButton);
+        QCOMPARE(rows, lines);
+        // The question at Exit is honest: nothing edited, yet a save changes the file.
+        QVERIFY(editor->HasUnsavedChanges());
+        QVERIFY(window->windowTitle().endsWith('*'));
+        prompts->messages.clear();
+        window->SaveCommand();
+        QVERIFY2(prompts->messages.isEmpty(), qPrintable(prompts->texts().join('\n')));
+        QCOMPARE(ReadBytes(path), ReadBytes(copy));
+        QVERIFY(!window->correctionsButton->isVisible());
+        QVERIFY(!editor->HasUnsavedChanges());
+    }
+
     // Values the material list page shows in another form are saved in
     // the form it stores, after a visit of every page through the strip.
     void materialListValuesAreSavedAsThePageStoresThem()
@@ -655,20 +732,6 @@ private slots:
         QCOMPARE(dimensioning->Get<QComboBox>("Opt_118_Combo")->count(), 5);
         QCOMPARE(dimensioning->Get<QComboBox>("Opt_118_Combo")->currentIndex(), 4);
         QVERIFY(prompts->messages.isEmpty());
-    }
-
-    void aLargerPageGrowsTheWindowWithinTheScreen()
-    {
-        Start(job);
-        QApplication::processEvents();
-        const int before = window->width();
-        QVERIFY(window->GoToPage(window->ActivePage(), 3)); // the welding page is the widest
-        QApplication::processEvents();
-        PageWindow *page = window->ActivePage();
-        const QRect screen = window->screen()->availableGeometry();
-        QVERIFY(window->width() > before || window->frameGeometry().width() >= screen.width());
-        QVERIFY(window->frameGeometry().width() <= screen.width());
-        QVERIFY(window->findChild<QMdiArea *>()->viewport()->width() >= qMin(page->width(), screen.width() - 40));
     }
 
     // The offscreen screen is 800x800, smaller than the largest pages and
