@@ -131,19 +131,37 @@ int32_t WithPositionsOf(const ControlEntry &c, int32_t target, int32_t source)
     return s.PackSwitch(1) ? s.GetSwitchValue(1) : target;
 }
 
-void EditHistory::Record(const SwitchValueSet &before, const SwitchValueSet &after)
+void EditHistory::Record(const SwitchValueSet &before, const SwitchValueSet &after, const EditOrigin &origin)
 {
     if (before == after)
         return;
+    if (open && origin.typing && undone == 0 && !steps.empty()) {
+        Step &last = steps.back();
+        if (last.origin.page == origin.page && last.origin.control == origin.control && last.after == before) {
+            last.after = after;
+            // Typed back to what the field held: nothing is left to undo.
+            if (last.after == last.before) {
+                steps.pop_back();
+                open = false;
+            }
+            return;
+        }
+    }
     steps.resize(steps.size() - undone);
     undone = 0;
-    steps.push_back(Step{before, after});
+    steps.push_back(Step{before, after, origin});
+    open = origin.typing;
 }
+
+const EditOrigin *EditHistory::NextUndo() const { return CanUndo() ? &steps[steps.size() - undone - 1].origin : nullptr; }
+
+const EditOrigin *EditHistory::NextRedo() const { return CanRedo() ? &steps[steps.size() - undone].origin : nullptr; }
 
 std::optional<SwitchValueSet> EditHistory::Undo()
 {
     if (!CanUndo())
         return std::nullopt;
+    open = false;
     ++undone;
     return steps[steps.size() - undone].before;
 }
@@ -152,6 +170,7 @@ std::optional<SwitchValueSet> EditHistory::Redo()
 {
     if (!CanRedo())
         return std::nullopt;
+    open = false;
     const SwitchValueSet &after = steps[steps.size() - undone].after;
     --undone;
     return after;
@@ -161,6 +180,7 @@ void EditHistory::Clear()
 {
     steps.clear();
     undone = 0;
+    open = false;
 }
 
 } // namespace swted
