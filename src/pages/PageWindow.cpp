@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QSet>
 #include <QCheckBox>
 #include <QComboBox>
@@ -1269,6 +1270,19 @@ QString PageWindow::EntryNote(const QWidget *w) const
 
 bool PageWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        && qobject_cast<QLineEdit *>(watched)) {
+        // Undo and redo keys belong to the Edit menu: a field's own undo
+        // would go keystroke by keystroke and past the editor's steps.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination k = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || k == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
+            || k == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+            event->ignore(); // the menu's shortcut takes it
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         auto *field = qobject_cast<QLineEdit *>(watched);
         if (field && refusals.remove(field->objectName()))

@@ -75,8 +75,9 @@ public:
 
 signals:
     // The user changed the page: the values before and after (every
-    // interlock included), for undo.
-    void Edited(const swted::SwitchValueSet &before, const swted::SwitchValueSet &after);
+    // interlock included) and the control changed, for undo.
+    void Edited(const swted::SwitchValueSet &before, const swted::SwitchValueSet &after,
+                const swted::EditOrigin &origin);
     // The page showed its state again (markers may have changed).
     void Shown();
 
@@ -135,7 +136,7 @@ private:
     PageContext Context();
     void OnTabChanged(int index);
     // The user changed a control whose new value the state already holds.
-    void Changed(const QString &name);
+    void Changed(const QString &name, bool typing = false);
     // Keeps the state up to date with every change of a widget's value.
     void TrackWidgets();
     void ShowOptions(const QString &name, const ControlState &cs);
@@ -155,8 +156,13 @@ private:
     void ShowEntryCheck(const QString &name);
     void RefuseEntry(const QString &name);
     void ShowMarks(const ChangeMarks &marks, const SwitchValueSet &saved);
-    // A widget's value changed by the user (the state holds it already).
-    void UserEdited();
+    // A widget's value changed by the user (the state holds it already);
+    // typing marks a keystroke in a text field.
+    void UserEdited(const QString &name, bool typing = false);
+    // A step of undo made here, on the control of that name.
+    EditOrigin OriginOf(const QString &name, bool typing) const;
+    // What names a control's step: its caption as the page shows it.
+    QString StepCaption(const QString &name) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
     QWidget *BuildSubPage(int k);
     void BuildControl(const ControlEntry &c, QGridLayout *grid);

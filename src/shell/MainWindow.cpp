@@ -45,6 +45,15 @@ namespace swted {
 namespace {
 const QString EditorCaption = QStringLiteral("Options Editor");
 
+// "&Undo Clear Screen": the command and what the step changed; the
+// command alone when there is no step or it has no name.
+QString StepCommandText(const QString &command, const EditOrigin *step)
+{
+    if (!step || step->caption.isEmpty())
+        return command;
+    return command + QLatin1Char(' ') + QString(step->caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 // The pages of the main window as the find command sees them.
 class MainWindowPages : public SwitchPages {
 public:
@@ -128,6 +137,8 @@ MainWindow::MainWindow(Editor &editor, QWidget *parent) : QMainWindow(parent), e
     restrictedLabel->hide();
     digitsLabel->hide();
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::ShowFocusedDigits);
+    // Typing in a field is one step of undo until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, this, [this] { this->editor.history.Seal(); });
     BuildSearch();
     EnterNoFileState();
     UpdateRecentMenu();
@@ -295,6 +306,8 @@ void MainWindow::UpdateEditState()
 {
     mnuEditUndo->setEnabled(editor.file.FileLoaded && editor.history.CanUndo());
     mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
+    mnuEditUndo->setText(StepCommandText(QStringLiteral("&Undo"), editor.history.NextUndo()));
+    mnuEditRedo->setText(StepCommandText(QStringLiteral("&Redo"), editor.history.NextRedo()));
     PageWindow *page = editor.file.FileLoaded ? ActivePage() : nullptr;
     const SwitchValueSet values = page ? page->ShowChanges() : CurrentValues(editor.store);
     unsavedChanges = editor.file.FileLoaded && (values != SavedValues(editor.store) || !editor.PendingCorrections().isEmpty());
@@ -357,21 +370,30 @@ void MainWindow::ShowFocusedDigits()
     digitsLabel->show();
 }
 
-void MainWindow::RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after)
+void MainWindow::RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after, const EditOrigin &origin)
 {
-    editor.history.Record(before, after);
+    editor.history.Record(before, after, origin);
     UpdateEditState();
 }
 
 // The store goes back (or forward) to the values of a step, and the page on
-// screen shows them.
-void MainWindow::GoToValues(const std::optional<SwitchValueSet> &values)
+// screen shows them. A step made on another page brings that page forward
+// through its tab, as a click would (the page left is stored), so that the
+// user sees what changed; its control takes the focus.
+void MainWindow::GoToValues(const std::optional<SwitchValueSet> &values, const EditOrigin &origin)
 {
     if (!values)
         return;
+    PageWindow *page = ActivePage();
+    if (page && origin.page >= 0 && origin.page < PageCount && origin.page != page->Definition().index) {
+        page->TabStrip()->setCurrentIndex(PageOfIndex(origin.page).stripPosition - 1);
+        page = ActivePage(); // still the page left when the step's page is not available
+    }
     RestoreValues(editor.store, *values);
-    if (PageWindow *page = ActivePage())
-        page->LayoutForm();
+    if (page && page->LayoutForm() && page->Definition().index == origin.page && !origin.control.isEmpty()) {
+        page->ShowSubPage(origin.subPage);
+        page->FocusControl(origin.control);
+    }
     UpdateEditState();
 }
 
@@ -481,8 +503,19 @@ void MainWindow::ChooseSearchResult(QListWidgetItem *item)
     page->FocusControl(control);
 }
 
-void MainWindow::UndoCommand() { GoToValues(editor.history.Undo()); }
-void MainWindow::RedoCommand() { GoToValues(editor.history.Redo()); }
+void MainWindow::UndoCommand()
+{
+    const EditOrigin *next = editor.history.NextUndo();
+    const EditOrigin origin = next ? *next : EditOrigin{};
+    GoToValues(editor.history.Undo(), origin);
+}
+
+void MainWindow::RedoCommand()
+{
+    const EditOrigin *next = editor.history.NextRedo();
+    const EditOrigin origin = next ? *next : EditOrigin{};
+    GoToValues(editor.history.Redo(), origin);
+}
 
 bool MainWindow::StartUp(const QString &commandLine, const QString &programDirectory)
 {
@@ -637,6 +670,7 @@ void MainWindow::PreparePages()
 
 bool MainWindow::GoToPage(PageWindow *current, int index)
 {
+    editor.history.Seal(); // typing on the page left is a step complete
     // The target is laid out from the store before the page being left is
     // stored back.
     if (!pageWindows[index]) {
@@ -680,6 +714,7 @@ void MainWindow::UnloadAllPages()
 
 bool MainWindow::StoreActivePage()
 {
+    editor.history.Seal(); // a save or a file command ends the typing of a field
     PageWindow *page = ActivePage();
     if (page)
         page->ReadForm();
@@ -924,7 +959,8 @@ void MainWindow::DefaultAllCommand()
     if (page)
         page->LayoutForm();
     // One step of undo, however many switches it changed.
-    RecordEdit(before, page ? page->ValuesShown() : CurrentValues(editor.store));
+    RecordEdit(before, page ? page->ValuesShown() : CurrentValues(editor.store),
+               EditOrigin{-1, 0, QString(), QStringLiteral("Default All Switches"), false});
 }
 
 void MainWindow::AboutCommand()

@@ -114,8 +114,9 @@ private:
     // Where the Open dialog starts: the current file's folder, else the
     // folder of the file last opened or saved.
     QString OpenFolder() const;
-    void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after);
-    void GoToValues(const std::optional<SwitchValueSet> &values);
+    void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after, const EditOrigin &origin);
+    // Undo and redo: the store takes the values of the step made at origin.
+    void GoToValues(const std::optional<SwitchValueSet> &values, const EditOrigin &origin);
     // The Edit menu's items and the status bar, after any change.
     void UpdateEditState();
     // The status bar's digits of the switch the focused control edits.
