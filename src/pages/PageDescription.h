@@ -193,6 +193,13 @@ struct ControlEntry {
         changeOnSet = alsoWhenSet;
         return *this;
     }
+    // Edits this many positions from its start: a box whose rule reads and
+    // writes a run of positions.
+    ControlEntry &Spans(int positions)
+    {
+        width = positions;
+        return *this;
+    }
     ControlEntry &Buttons(const QStringList &names)
     {
         buttonNames = names;

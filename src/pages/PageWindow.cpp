@@ -226,9 +226,13 @@ void PageWindow::Build()
     scroller->setWidgetResizable(true);
     scroller->setWidget(body);
     outer->addWidget(scroller);
+    // The whole control comes into view (from its left when it is wider
+    // than the view), not only the text cursor of a field.
     connect(qApp, &QApplication::focusChanged, scroller, [scroller](QWidget *, QWidget *now) {
-        if (now && scroller->widget()->isAncestorOf(now))
-            scroller->ensureWidgetVisible(now, 8, 8);
+        if (!now || !scroller->widget()->isAncestorOf(now))
+            return;
+        const QRect r(now->mapTo(scroller->widget(), QPoint(0, 0)), now->size());
+        scroller->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
     });
     resize(wholeSize);
 }
@@ -355,19 +359,8 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
         return u;
     };
     auto addTrailing = [&](int r) {
-        // The change marker, in a column of its own; it keeps its room when
-        // hidden so that nothing moves when it shows.
-        auto *mark = new QLabel(QStringLiteral("\u25CF"));
-        mark->setObjectName(QStringLiteral("mark_") + c.name);
-        QPalette pal = mark->palette();
-        pal.setColor(QPalette::WindowText, QColor(0xd0, 0x60, 0x00));
-        mark->setPalette(pal);
-        QSizePolicy keep = mark->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        mark->setSizePolicy(keep);
-        mark->hide();
-        grid->addWidget(mark, r, 2, Qt::AlignVCenter);
-        markers.insert(c.name, mark);
+        // The change marker, in a column of its own.
+        grid->addWidget(Marker(c.name), r, 2, Qt::AlignVCenter);
         if (!c.help.isEmpty()) {
             QWidget *help = HelpLabel(c.help);
             grid->addWidget(help, r, 3);
@@ -451,9 +444,7 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
             else
                 col = 1;
         }
-        list->setAccessibleName(!c.caption.isEmpty() ? QString(c.caption).remove(QLatin1Char('&'))
-                                : !c.frame.isEmpty()    ? c.frame
-                                                        : c.panel);
+        list->setAccessibleName(AccessibleNameOf(definition, c));
         // Lists of their own fill the column, so a panel's lists line up.
         if (col == 0)
             grid->addWidget(list, row, col);
@@ -473,7 +464,7 @@ void PageWindow::BuildControl(const ControlEntry &c, QGridLayout *grid)
             label->setWordWrap(true);
             label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 36);
         }
-        field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
+        field->setAccessibleName(AccessibleNameOf(definition, c));
         grid->addWidget(label, row, 0);
         auto *line = new QHBoxLayout;
         line->setSpacing(6);
@@ -512,13 +503,52 @@ QGroupBox *PageWindow::OptionsFrame(const ControlEntry &c)
     for (int i = 0; i < c.items.size(); ++i) {
         auto *b = new QRadioButton(c.items[i]);
         b->setObjectName(PageDescription::ButtonName(c, i));
-        v->addWidget(b);
+        if (i == 0) {
+            // The change marker beside the first button.
+            auto *first = new QHBoxLayout;
+            first->addWidget(b);
+            first->addWidget(Marker(c.name), 0, Qt::AlignVCenter);
+            first->addStretch(1);
+            v->addLayout(first);
+        } else {
+            v->addWidget(b);
+        }
         buttons.append(b);
     }
     v->addStretch(1);
     RegisterOptions(c.name, buttons);
     Relate(c.name, frame);
     return frame;
+}
+
+QWidget *PageWindow::Marker(const QString &controlName)
+{
+    if (QWidget *mark = markers.value(controlName))
+        return mark;
+    // A dot with room on either side: what it draws is all of its geometry.
+    // It keeps its room when hidden, so that nothing moves when it shows.
+    static const QColor colour(0xd0, 0x60, 0x00);
+    const int d = 8;
+    QPixmap pm(d * 2, d + 2);
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(colour);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(d / 2.0, 1, d, d));
+    }
+    auto *mark = new QLabel;
+    mark->setObjectName(QStringLiteral("mark_") + controlName);
+    mark->setPixmap(pm);
+    mark->setFixedSize(pm.size());
+    mark->setAccessibleName(QStringLiteral("Changed"));
+    QSizePolicy keep = mark->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    mark->setSizePolicy(keep);
+    mark->hide();
+    markers.insert(controlName, mark);
+    return mark;
 }
 
 QWidget *PageWindow::HelpLabel(const QString &name, const QString &text)
@@ -920,20 +950,54 @@ const SwitchValueSet &PageWindow::ShowChanges()
 
 void PageWindow::ShowMarks(const ChangeMarks &marks, const SwitchValueSet &saved)
 {
+    // The file's values may change under a marker that stays (a save of
+    // other positions, the file read again): what the page shows for them
+    // is laid out again then.
+    const bool anyChanged = !marks.controls.isEmpty();
+    if (anyChanged && (!fileViewMade || fileViewOf != saved)) {
+        fileView = ViewOfValues(definition, saved, editor.config.RunTypeRestricted,
+                                editor.file.FileLoaded ? &editor.fonts : nullptr);
+        fileViewOf = saved;
+        fileViewMade = true;
+    }
     for (auto it = markers.cbegin(); it != markers.cend(); ++it) {
         const ControlEntry *c = definition.Control(it.key());
         if (!c || c->switchNumber <= 0)
             continue;
-        const int n = c->switchNumber;
-        const bool changed = marks.controls.contains(it.key());
-        if (it.value()->isHidden() == changed)
-            it.value()->setVisible(changed);
-        // The file's value may change under a marker that stays (a save of
-        // other positions, the file read again).
-        const QString tip = changed ? QStringLiteral("Changed: the file holds %1 in switch %2").arg(saved[n]).arg(n)
-                                    : QString();
-        if (it.value()->toolTip() != tip)
-            it.value()->setToolTip(tip);
+        bool changed = marks.controls.contains(it.key());
+        const ControlState *file = changed ? fileView.state.Find(c->name) : nullptr;
+        // A control the page's rules show may share its positions with
+        // others (a box ticked for one code of a table's digit, a table that
+        // stands for its whole switch): it is marked when it shows otherwise
+        // than for the file, or when what it shows of the file is saved
+        // otherwise.
+        if (changed && (c->customLayout || c->bind == Bind::Own)) {
+            const ControlState *now = state.Find(c->name);
+            bool differs = !file || !now || file->index != now->index || file->checked != now->checked
+                || file->text != now->text || fileView.outOfRange.contains(c->name);
+            for (const Correction &k : editor.PendingCorrections()) {
+                if (k.switchNumber == c->switchNumber && PositionsDiffer(*c, k.inFile, k.saved))
+                    differs = true;
+            }
+            changed = differs;
+        }
+        QString words;
+        if (changed) {
+            QStringList captions;
+            if (c->items.isEmpty()) {
+                for (const QRadioButton *b : optionGroups.value(c->name))
+                    captions << (b->text().isEmpty() ? b->accessibleName() : b->text());
+            }
+            words = FileValueWords(*c, saved[c->switchNumber], file ? *file : ControlState{},
+                                   fileView.outOfRange.contains(c->name), captions);
+        }
+        QWidget *mark = it.value();
+        if (mark->isHidden() == changed)
+            mark->setVisible(changed);
+        if (mark->toolTip() != words) {
+            mark->setToolTip(words);
+            mark->setAccessibleDescription(words);
+        }
     }
     // A tab whose page has changes carries a marker too.
     static const QIcon dot = [] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/ControlWords.h"
 #include "pages/PageDescription.h"
 #include "pages/PageLogic.h"
 #include "pages/PageState.h"
@@ -126,6 +127,10 @@ protected:
     QGroupBox *OptionsFrame(const ControlEntry &c);
     // The small label with a switch number beside a control.
     QWidget *SwitchNumberLabel(const QString &text, const QString &controlName);
+    // The change marker of a control (made on first use): a dot, shown while
+    // the control differs from the file, that says what the file holds. A
+    // view that builds a control's widgets places it right after them.
+    QWidget *Marker(const QString &controlName);
     // A "?" label that opens the tip of its name.
     QWidget *HelpLabel(const QString &name, const QString &text = QStringLiteral("?"));
 
@@ -173,6 +178,11 @@ private:
     bool showing = false; // the widgets are being set from the state
     SwitchValueSet lastValues{}; // what the page would store, as last shown
     QHash<QString, QWidget *> markers; // change markers by control name
+    // What the page shows for the file's values, for the markers' words;
+    // laid out again when those values change.
+    ValuesView fileView;
+    SwitchValueSet fileViewOf{};
+    bool fileViewMade = false;
     QHash<QString, QString> refusals; // text fields whose last keystroke was refused
     QHash<QString, QStringList> shownItems; // the items each list shows
     QTabBar *tabStrip = nullptr;

@@ -621,7 +621,8 @@ PageDescription MakeDescription()
         CheckControl("Opt_99_Pos4_Check", 99, 4, "&Right Angle Indicators on Skew Triangles").In(SkewStyle, 2),
         RuleStep("SkewInterlock", 99, LayoutSkewInterlock, nullptr),
 
-        CheckControl("Opt_101_Check", 101, 1, "&Hatching ON")
+        // Ticked for any spacing in positions 1-2; ticking it writes one there.
+        CheckControl("Opt_101_Check", 101, 1, "&Hatching ON").Spans(2)
             .In(Hatching, 2).Framed(hatchFrame).Label("101").LayoutBy(LayoutHatching).OwnRead()
             .OnChange(OnHatchingClicked),
         TextControl("Opt_101_Text_A", 101, 1, 2, "0", "Hatching S&pacing (1/10 th mm's)")

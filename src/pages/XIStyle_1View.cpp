@@ -47,8 +47,10 @@ void XIStyle_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
         dot->setObjectName(QStringLiteral("LblDot"));
         auto *unit = new QLabel(c.unit);
         line->addWidget(whole);
+        line->addWidget(Marker(whole->objectName()), 0, Qt::AlignVCenter);
         line->addWidget(dot);
         line->addWidget(tenths);
+        line->addWidget(Marker(tenths->objectName()), 0, Qt::AlignVCenter);
         line->addWidget(unit);
         line->addStretch(1);
         Register(c.name, frame);
@@ -72,7 +74,9 @@ void XIStyle_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
         list->setMinimumContentsLength(24);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         line->addWidget(box);
+        line->addWidget(Marker(box->objectName()), 0, Qt::AlignVCenter);
         line->addWidget(list, 1);
+        line->addWidget(Marker(list->objectName()), 0, Qt::AlignVCenter);
         Register(c.name, frame);
         Register(box->objectName(), box);
         Register(list->objectName(), list);
@@ -110,6 +114,7 @@ void XIStyle_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
             auto *label = new QLabel(captions[i]);
             auto *field = new QLineEdit;
             field->setObjectName(names[i]);
+            field->setAccessibleName(CaptionAsShown(captions[i]).remove(QLatin1Char(':')).trimmed());
             field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
             label->setBuddy(field);
             line->addWidget(label);

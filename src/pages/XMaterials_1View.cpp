@@ -56,6 +56,7 @@ void XMaterials_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int ro
         auto *box = new QCheckBox(c.caption);
         Register(n, box);
         fontLine->addWidget(box);
+        fontLine->addWidget(Marker(n), 0, Qt::AlignVCenter);
     } else if (n == QLatin1String("CmbMaterialsUserFontType")) {
         auto *list = new QComboBox;
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -63,13 +64,15 @@ void XMaterials_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int ro
         list->setAccessibleName(QStringLiteral("User Defined Fonts"));
         Register(n, list);
         fontLine->addWidget(list, 1);
+        fontLine->addWidget(Marker(n), 0, Qt::AlignVCenter);
     } else if (n == QLatin1String("SSChkSSOpt2Pos6To0") || n == QLatin1String("SSChkopt2Pos6To1")) {
         // The frame the description puts them in is the bending frame.
         if (QWidget *frame = grid->parentWidget(); frame && frame->objectName().isEmpty())
             Register(QStringLiteral("FramBending"), frame);
         auto *box = new QCheckBox(c.caption);
         Register(n, box);
-        grid->addWidget(box, row, 0, 1, 5);
+        grid->addWidget(box, row, 0, 1, 2);
+        grid->addWidget(Marker(n), row, 2, Qt::AlignVCenter);
     } else if (n == QLatin1String("Opt_30_Option")) {
         BuildContinuation(c, grid, row);
     } else if (n.startsWith(QLatin1String("Opt_74_Option"))) {
@@ -94,8 +97,10 @@ void XMaterials_1View::BuildUserSize(const ControlEntry &c, QGridLayout *grid, i
     Register(tens->objectName(), tens);
     Register(units->objectName(), units);
     line->addWidget(tens);
+    line->addWidget(Marker(tens->objectName()), 0, Qt::AlignVCenter);
     line->addWidget(dot);
     line->addWidget(units);
+    line->addWidget(Marker(units->objectName()), 0, Qt::AlignVCenter);
     line->addWidget(new QLabel(QStringLiteral("(mm)")));
     line->addStretch(1);
     grid->addWidget(frame, row, 0, 1, 6);
@@ -114,12 +119,13 @@ void XMaterials_1View::BuildContinuation(const ControlEntry &c, QGridLayout *gri
         more->setMinimumWidth(more->fontMetrics().averageCharWidth() * 64);
         more->setContentsMargins(IndicatorIndent(b), 0, 0, 4);
         b->setAccessibleDescription(more->text());
-        grid->addWidget(b, row + 2 * i, 0, 1, 4);
+        grid->addWidget(b, row + 2 * i, 0, 1, 2);
         grid->addWidget(more, row + 2 * i + 1, 0, 1, 4);
         Relate(c.name, more);
         buttons.append(b);
     }
     RegisterOptions(c.name, buttons);
+    grid->addWidget(Marker(c.name), row, 2, Qt::AlignVCenter);
     QWidget *number = SwitchNumberLabel(c.switchLabel, c.name);
     grid->addWidget(number, row, 5);
     Relate(c.name, number);
@@ -156,7 +162,7 @@ void XMaterials_1View::BuildMultiplier(const ControlEntry &c, QGridLayout *grid,
     f.setBold(true);
     area->setFont(f);
     auto *field = new QLineEdit;
-    field->setAccessibleName(QString(c.caption).remove(QLatin1Char('&')));
+    field->setAccessibleName(AccessibleNameOf(Definition(), c));
     Register(c.name, field);
     auto *label = new QLabel(c.caption);
     label->setBuddy(field);
@@ -164,6 +170,7 @@ void XMaterials_1View::BuildMultiplier(const ControlEntry &c, QGridLayout *grid,
     line->setSpacing(12);
     line->addWidget(label);
     line->addWidget(field);
+    line->addWidget(Marker(c.name), 0, Qt::AlignVCenter);
     line->addStretch(1);
     grid->addWidget(area, row, 0);
     grid->addLayout(line, row, 1, 1, 3);

@@ -66,7 +66,9 @@ void XWelding_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
         QWidget *help = HelpLabel(c.help);
         Relate(c.name, help);
         auto *line = new QHBoxLayout;
+        line->setSpacing(6);
         line->addWidget(box);
+        line->addWidget(Marker(c.name), 0, Qt::AlignVCenter);
         line->addWidget(help);
         line->addStretch(1);
         grid->addLayout(line, tableRow + 1, 0);
@@ -126,7 +128,12 @@ void XWelding_1View::BuildOwn(const ControlEntry &c, QGridLayout *grid, int row)
     RegisterOptions(c.name, buttons);
     Register(QStringLiteral("WeldTable"), table);
     tableRow = row;
-    grid->addWidget(table, row, 0);
+    // The table's change marker at its foot, right of its last row.
+    auto *line = new QHBoxLayout;
+    line->setSpacing(6);
+    line->addWidget(table);
+    line->addWidget(Marker(c.name), 0, Qt::AlignBottom);
+    grid->addLayout(line, row, 0);
     QWidget *help = HelpLabel(c.help);
     grid->addWidget(help, row, 3, Qt::AlignTop);
     Relate(c.name, help);
