@@ -599,6 +599,8 @@ void PageWindow::Reopen()
     ShowSubPage(1);
     if (QWidget *f = focusWidget())
         f->clearFocus();
+    if (auto *scroller = findChild<QScrollArea *>(QStringLiteral("PageScroller")))
+        scroller->ensureVisible(0, 0, 0, 0);
 }
 
 void PageWindow::ShowSubPage(int k)

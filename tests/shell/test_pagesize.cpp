@@ -149,6 +149,10 @@ private slots:
                 }
             }
         }
+        // A page opened again starts at its top left corner.
+        auto *scroller = ShowPage(AvailablePagesInStripOrder().first())->findChild<QScrollArea *>(QStringLiteral("PageScroller"));
+        QCOMPARE(scroller->horizontalScrollBar()->value(), 0);
+        QCOMPARE(scroller->verticalScrollBar()->value(), 0);
     }
 };
 
