@@ -1,5 +1,6 @@
 #include "pages/Corrections.h"
 
+#include "pages/ControlWords.h"
 #include "model/SwitchStore.h"
 #include "pages/Bindings.h"
 #include "pages/PageDescription.h"
@@ -43,19 +44,8 @@ int RangeOf(const Digits &d, int start, int width)
     return v;
 }
 
-// A caption as the user reads it: access-key marks and line breaks gone.
-QString Shown(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    t.remove(QLatin1Char('&'));
-    t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return t.simplified();
-}
-
 // Panel and frame keys that start with '~' have no title.
-QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : Shown(caption); }
+QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption); }
 
 // What names the control for the user: its caption, else its frame, its
 // first option or its panel.
@@ -63,11 +53,11 @@ QString NameOf(const ControlEntry &c)
 {
     QString name;
     if (!c.caption.isEmpty())
-        name = Shown(c.caption);
+        name = CaptionAsShown(c.caption);
     else if (!Title(c.frame).isEmpty())
         name = Title(c.frame);
     else if (c.bind == Bind::Options && !c.items.isEmpty())
-        name = Shown(c.items.first());
+        name = CaptionAsShown(c.items.first());
     else
         name = Title(c.panel);
     while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' ')))
@@ -77,7 +67,7 @@ QString NameOf(const ControlEntry &c)
 
 QString SettingOf(const PageDescription &page, const ControlEntry &c)
 {
-    QStringList parts{Shown(page.tabCaption)};
+    QStringList parts{CaptionAsShown(page.tabCaption)};
     for (const QString &part : {Title(c.panel), NameOf(c)}) {
         if (!part.isEmpty() && part != parts.last())
             parts << part;

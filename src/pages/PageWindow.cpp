@@ -1,6 +1,7 @@
 #include "pages/PageWindow.h"
 
 #include "pages/Bindings.h"
+#include "pages/ControlWords.h"
 #include "pages/ClickLabel.h"
 #include "pages/PageDescriptions.h"
 #include "pages/SettingSearch.h"
@@ -721,39 +722,26 @@ EditOrigin PageWindow::OriginOf(const QString &name, bool typing) const
     return EditOrigin{definition.index, CurrentSubPage(), name, StepCaption(name), typing};
 }
 
-namespace {
-
-// A caption as the user reads it: access-key marks and line breaks gone.
-QString AsShown(const QString &caption)
-{
-    QString t = caption;
-    t.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    t.remove(QLatin1Char('&'));
-    t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return t.simplified();
-}
-
-} // namespace
 
 QString PageWindow::StepCaption(const QString &name) const
 {
     const ControlEntry *c = definition.Control(name);
-    if (c && !AsShown(c->caption).isEmpty())
-        return AsShown(c->caption);
+    if (c && !CaptionAsShown(c->caption).isEmpty())
+        return CaptionAsShown(c->caption);
     QWidget *w = widgets.value(name);
     // A box or button the page builds itself carries its own caption.
-    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !AsShown(button->text()).isEmpty())
-        return AsShown(button->text());
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !CaptionAsShown(button->text()).isEmpty())
+        return CaptionAsShown(button->text());
     // A control without a caption of its own is named by the title over it.
-    if (c && !AsShown(TitleOf(c->frame)).isEmpty())
-        return AsShown(TitleOf(c->frame));
-    if (c && !AsShown(TitleOf(c->panel)).isEmpty())
-        return AsShown(TitleOf(c->panel));
+    if (c && !CaptionAsShown(TitleOf(c->frame)).isEmpty())
+        return CaptionAsShown(TitleOf(c->frame));
+    if (c && !CaptionAsShown(TitleOf(c->panel)).isEmpty())
+        return CaptionAsShown(TitleOf(c->panel));
     if (!w && optionGroups.contains(name) && !optionGroups.value(name).isEmpty())
         w = optionGroups.value(name).first();
     for (QWidget *p = w ? w->parentWidget() : nullptr; p && p != this; p = p->parentWidget()) {
-        if (auto *box = qobject_cast<QGroupBox *>(p); box && !AsShown(box->title()).isEmpty())
-            return AsShown(box->title());
+        if (auto *box = qobject_cast<QGroupBox *>(p); box && !CaptionAsShown(box->title()).isEmpty())
+            return CaptionAsShown(box->title());
     }
     return QString();
 }

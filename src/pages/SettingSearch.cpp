@@ -1,5 +1,6 @@
 #include "pages/SettingSearch.h"
 
+#include "pages/ControlWords.h"
 #include "pages/PageDescriptions.h"
 #include "pages/PageTour.h"
 
@@ -12,25 +13,14 @@ namespace swted {
 
 namespace {
 
-// A caption as the user reads it: access-key marks and line breaks gone.
-QString Shown(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    t.remove(QLatin1Char('&'));
-    t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return t;
-}
-
 // Panel and frame keys that start with '~' have no title.
-QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : Shown(caption); }
+QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption); }
 
 // group: the caption of the group a page builds the control into, if any.
 QString NameOf(const ControlEntry &c, const QString &group)
 {
-    if (!Shown(c.caption).trimmed().isEmpty())
-        return Shown(c.caption).trimmed();
+    if (!CaptionAsShown(c.caption).trimmed().isEmpty())
+        return CaptionAsShown(c.caption).trimmed();
     if (c.customBuild && !group.isEmpty())
         return group;
     if (!Title(c.frame).isEmpty())
@@ -38,7 +28,7 @@ QString NameOf(const ControlEntry &c, const QString &group)
     // A list or group without a caption of its own is named by its first
     // choice: its panel's title alone would name every list of the panel.
     if (!c.items.isEmpty() && !c.items.first().trimmed().isEmpty()) {
-        const QString first = c.bind == Bind::List ? c.items.first().trimmed() : Shown(c.items.first());
+        const QString first = c.bind == Bind::List ? c.items.first().trimmed() : CaptionAsShown(c.items.first());
         return first + (c.items.size() > 1 ? QStringLiteral(" \u2026") : QString());
     }
     return Title(c.panel);
@@ -140,17 +130,17 @@ QVector<SettingHit> SearchSettings(const QString &query)
         QHash<QString, QString> groups;
         for (const ControlEntry &c : page.controls) {
             if (c.bind == Bind::Own && !c.caption.isEmpty())
-                groups[c.panel] = Shown(c.caption);
+                groups[c.panel] = CaptionAsShown(c.caption);
             if (c.bind == Bind::Rule || c.bind == Bind::Label || c.switchNumber <= 0)
                 continue;
             // Option and check captions carry access keys; list items are
             // shown as they stand ("Supports & Message").
             QStringList items;
             for (const QString &item : c.items)
-                items << (c.bind == Bind::List ? item : Shown(item));
+                items << (c.bind == Bind::List ? item : CaptionAsShown(item));
             const TipEntry *tip = page.Tip(c.help);
             const QString tipText = tip ? tip->text : QString();
-            const int rank = Rank(words, c, {Shown(c.caption), Shown(c.unit)}, {Title(c.panel), Title(c.frame)}, items,
+            const int rank = Rank(words, c, {CaptionAsShown(c.caption), CaptionAsShown(c.unit)}, {Title(c.panel), Title(c.frame)}, items,
                                   tipText);
             if (rank < 0)
                 continue;
