@@ -3,9 +3,9 @@
 // undo and redo, and a search of the settings, on the bundled example with
 // user fonts (so the font groups read their files as they are laid out).
 #include "pages/PageTour.h"
-#include "pages/PageWindow.h"
+#include "gui/pages/PageWindow.h"
 #include "shell/Editor.h"
-#include "shell/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "model/FileSystem.h"
 #include "shell/Editor.h"
-#include "shell/MainWindow.h"
-#include "shell/QtPrompts.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPrompts.h"
 
 #include <QApplication>
 #include <QTimer>

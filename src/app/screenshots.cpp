@@ -2,16 +2,16 @@
 // options file, plus the tip windows, the example window and the About window.
 // Usage: swted-screenshots OUTDIR [FILE]
 #include "pages/PageTable.h"
-#include "pages/PageWindow.h"
-#include "pages/TipWindow.h"
-#include "pages/XSpecial_1View.h"
+#include "gui/pages/PageWindow.h"
+#include "gui/pages/TipWindow.h"
+#include "gui/pages/XSpecial_1View.h"
 #include "shell/Editor.h"
-#include "shell/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
-#include "tools/AboutWindow.h"
-#include "tools/Example73Window.h"
-#include "tools/EditWindow.h"
-#include "tools/FindWindow.h"
+#include "gui/tools/AboutWindow.h"
+#include "gui/tools/Example73Window.h"
+#include "gui/tools/EditWindow.h"
+#include "gui/tools/FindWindow.h"
 #include "tools/SwitchLocations.h"
 
 #include <QApplication>
