@@ -1,4 +1,6 @@
 #include "Cli.h"
+#include "CliSupport.h"
+#include "SettingsCommands.h"
 
 #include "model/FileLocks.h"
 #include "model/FileSystem.h"
@@ -35,6 +37,21 @@ const char *const Usage =
     "                             save each FILE as the editor does after that tour,\n"
     "                             printing each value it changes (--dry-run: print\n"
     "                             them and write nothing)\n"
+    "Settings by key (swted-cli settings lists the keys):\n"
+    "  settings [--json]          every setting: key, where it is, values, default\n"
+    "  explain [--changed|--non-default] [--json] FILE ...\n"
+    "                             every setting of each FILE in words, as the pages\n"
+    "                             show it (--non-default: those not at the default;\n"
+    "                             --changed: those a tour of the pages would change)\n"
+    "  get [--json] FILE KEY ...  the value of each setting in words\n"
+    "  set [--dry-run] FILE ... KEY=VALUE ...\n"
+    "                             change settings through their pages and save each\n"
+    "                             FILE; VALUE is an item's text (or a unique leading\n"
+    "                             part, or #N from 0), on/off, or a number\n"
+    "  reset [--dry-run] FILE ... KEY ...\n"
+    "                             settings back to their defaults\n"
+    "  diff [--json] FILE_A FILE_B\n"
+    "                             the settings that differ (exit 1), none (exit 0)\n"
     "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
     "directory of this program. A file open in an editor is not changed, nor\n"
     "one the user may not write, unless --force is given.\n"
@@ -44,126 +61,6 @@ const char *const Usage =
     "set warns (and still stores the value) when the pages would save a value\n"
     "it sets otherwise.\n";
 
-// Messages go to standard error, every line break of theirs as one line
-// break; questions are answered Yes; the save dialog returns the names it is
-// given, then cancels.
-class ConsolePrompts : public Prompts {
-public:
-    explicit ConsolePrompts(QTextStream &err) : err(err) {}
-
-    std::deque<QString> saveNames;
-
-    Answer ShowMessage(const Message &message) override
-    {
-        Print(message.text);
-        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
-    }
-    // No one to choose: the last button, which changes nothing.
-    int Choose(const Message &message) override
-    {
-        Print(message.text);
-        return static_cast<int>(message.choices.size()) - 1;
-    }
-    void Print(const QString &message)
-    {
-        QString text = Printable(message);
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        err << text << '\n';
-        err.flush();
-    }
-    std::optional<QString> GetOpenFileName(const FileDialogRequest &) override { return std::nullopt; }
-    std::optional<QString> GetSaveFileName(const FileDialogRequest &) override
-    {
-        if (saveNames.empty())
-            return std::nullopt;
-        QString name = saveNames.front();
-        saveNames.pop_front();
-        return name;
-    }
-    void SetBusy(bool) override {}
-    void EndProgram(int) override {}
-
-private:
-    QTextStream &err;
-};
-
-int BadUsage(QTextStream &err, const QString &why)
-{
-    err << "swted-cli: " << why << '\n' << Usage;
-    err.flush();
-    return CliBadUsage;
-}
-
-bool ReadFile(Editor &editor, const QString &path)
-{
-    SetCurrentFile(editor, path);
-    return ReadOptionsFile(editor);
-}
-
-// A message as lines of output, each prefixed with the file's name.
-void PrintPrefixed(QTextStream &out, const QString &file, const QString &text)
-{
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    for (const QString &line : text.split(breaks))
-        out << Printable(file) << ": " << Printable(line) << '\n';
-}
-
-// An editor of its own for one file, so that nothing of one file carries
-// into the next.
-struct SingleFile {
-    Editor editor;
-    SingleFile(Prompts &prompts, const Editor &shared) : editor(prompts)
-    {
-        editor.ProgramDirectory = shared.ProgramDirectory;
-        editor.config = shared.config;
-        editor.commandLine = true;
-        editor.force = shared.force;
-    }
-};
-
-// How long a command waits for another program's save of the same file.
-constexpr int UpdateWaitMs = 30000;
-
-// Before a file is read to be written again: it must not be open in an
-// editor (unless forced), and it is locked against other saves from the
-// read to the write, so that two commands on one file never lose a write.
-int ClaimForUpdate(Editor &editor, const QString &path, QTextStream &err)
-{
-    if (!editor.force) {
-        // Under any of its names in the folder: an editor locks the name it
-        // opened, which may be a link to this file or this file a link to it.
-        if (const std::optional<HeldEditLock> lock = OtherSessionsEditLock(path)) {
-            const LockOwner &owner = lock->owner;
-            err << "swted-cli: "
-                << Printable(msg::LockedForEditing(lock->path, owner.user, owner.host, owner.pid,
-                                                   owner.since.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                                   lock->state == LockState::Old))
-                       .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                << "\n" << (lock->path == path ? QString() : Printable(path) + QStringLiteral(" is that file under another name. "))
-                << "It has not been changed; use --force to change it anyway.\n";
-            err.flush();
-            return CliLocked;
-        }
-    }
-    QString reason;
-    if (!editor.update.Acquire(path, UpdateWaitMs, &reason)) {
-        err << Printable(msg::ForCommandLine(msg::SaveRefused(path, reason))).replace(QLatin1Char('\r'), QLatin1Char('\n'))
-            << '\n';
-        err.flush();
-        return CliFileFailed;
-    }
-    return CliDone;
-}
-
-// Temporary files of interrupted saves that the saves of a file removed.
-void ReportLeftovers(QTextStream &out, const QString &path, const Editor &editor)
-{
-    if (editor.leftoversRemoved > 0)
-        out << Printable(path) << ": removed " << editor.leftoversRemoved
-            << (editor.leftoversRemoved == 1 ? " temporary file" : " temporary files")
-            << " left by interrupted saves\n";
-}
 
 // N=V with N from 1 to 140 and V a whole 32-bit decimal number.
 bool ParseAssignment(const QString &text, int &n, int32_t &v)
@@ -181,14 +78,6 @@ bool ParseAssignment(const QString &text, int &n, int32_t &v)
     return true;
 }
 
-// The status of several files: a failure outweighs messages and changes,
-// a locked file any other failure.
-int Worse(int a, int b)
-{
-    auto rank = [](int s) { return s == CliMessages ? 1 : s == CliDone ? 0 : s + 1; };
-    return rank(a) >= rank(b) ? a : b;
-}
-
 void PrintCorrections(QTextStream &out, const QString &file, const QVector<Correction> &corrections)
 {
     for (const Correction &c : corrections)
@@ -196,6 +85,13 @@ void PrintCorrections(QTextStream &out, const QString &file, const QVector<Corre
 }
 
 } // namespace
+
+int BadUsage(QTextStream &err, const QString &why)
+{
+    err << "swted-cli: " << why << '\n' << Usage;
+    err.flush();
+    return CliBadUsage;
+}
 
 int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err)
 {
@@ -233,6 +129,10 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     } else if (command == QLatin1String("show")) {
         if (args.size() != 1)
             return BadUsage(err, QStringLiteral("show needs one FILE"));
+    } else if (IsSettingsCommand(command, args)) {
+        const QString fault = SettingsUsageFault(command, args);
+        if (!fault.isEmpty())
+            return BadUsage(err, fault);
     } else if (command == QLatin1String("set")) {
         if (args.size() < 2)
             return BadUsage(err, QStringLiteral("set needs a FILE and at least one N=V"));
@@ -282,6 +182,9 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         out << "restricted: " << (editor.config.RunTypeRestricted ? "yes" : "no") << '\n';
         return CliDone;
     }
+
+    if (IsSettingsCommand(command, args))
+        return RunSettingsCommand(command, args, editor, prompts, out, err);
 
     if (command == QLatin1String("show")) {
         if (!ReadFile(editor, args[0]))

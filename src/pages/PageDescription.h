@@ -54,6 +54,10 @@ struct ControlEntry {
     QString frame;            // caption of a frame inside the panel (may be empty; "~key": no title)
     int subPage = 1;
     QString switchLabel;      // the small switch-number label ("14", "32 / 34")
+    // The last part of the setting's key, where the one made from its
+    // caption would be empty, unclear or not unique ("sheet-size"). Keys
+    // are the settings' public names: once released they never change.
+    QString key;
     QString help;             // object name of its "?" help label, if any
     bool restricted = true;   // disabled for the T-KOR run type
     bool helpStaysOpen = false; // its help label (and panel) stay usable when the run type greys it
@@ -91,6 +95,11 @@ struct ControlEntry {
     ControlEntry &Label(const QString &number)
     {
         switchLabel = number;
+        return *this;
+    }
+    ControlEntry &Key(const QString &lastPart)
+    {
+        key = lastPart;
         return *this;
     }
     ControlEntry &Help(const QString &labelName)

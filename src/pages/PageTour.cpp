@@ -19,7 +19,8 @@ QVector<int> AvailablePagesInStripOrder()
     return pages;
 }
 
-bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts)
+bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts,
+               const TourObserver &laidOut)
 {
     const QVector<int> pages = AvailablePagesInStripOrder();
     if (pages.isEmpty())
@@ -32,16 +33,22 @@ bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSe
     int current = pages.first();
     {
         PageContext ctx = context(current, *shown);
+        CreateForm(ctx);
         LayoutForm(ctx);
         if (ctx.Stopped())
             return false;
+        if (laidOut)
+            laidOut(current, *shown);
     }
     for (int i = 1; i < pages.size(); ++i) {
         auto next = std::make_unique<PageState>();
         PageContext target = context(pages[i], *next);
+        CreateForm(target);
         LayoutForm(target);
         if (target.Stopped())
             return false;
+        if (laidOut)
+            laidOut(pages[i], *next);
         PageContext left = context(current, *shown);
         ReadForm(left);
         shown = std::move(next);

@@ -2,8 +2,11 @@
 
 #include <QVector>
 
+#include <functional>
+
 namespace swted {
 
+class PageState;
 class Prompts;
 class SwitchStore;
 struct UserFontSession;
@@ -19,6 +22,9 @@ QVector<int> AvailablePagesInStripOrder();
 // The font groups find their fonts through the session (none without one).
 // False when a page's set-up reached a fatal stop: the tour ends there, the
 // page that stopped is not read back, and the program would end.
-bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts = nullptr);
+// laidOut, when given, is told of each page just laid out, with what it shows.
+using TourObserver = std::function<void(int index, const PageState &shown)>;
+bool TourPages(SwitchStore &store, Prompts &prompts, bool restricted, UserFontSession *fonts = nullptr,
+               const TourObserver &laidOut = {});
 
 } // namespace swted

@@ -144,7 +144,8 @@ PageDescription MakeDescription()
         LabelControl("lblOpt8Note", "(Standout for Support Dimensions will be 0.5 times, and that for Overall Dimensions "
                                  "will be 1.5 times, this value.)")
             .In(Standout).Wrapped(),
-        OptionsControl("Opt_8_Option_C", 8, 3, {"Standard &Text", "&Isometric Text"}).In(Standout).Across().Unrestricted(),
+        OptionsControl("Opt_8_Option_C", 8, 3, {"Standard &Text", "&Isometric Text"})
+            .In(Standout).Key("text-style").Across().Unrestricted(),
         OptionsControl("SSOpt8Pos4", 8, 4, {"Normal (&Karven Controlled Standout)", "&Vertical Standout Where Possible"})
             .In(Standout).Framed("Vertical Dimension Standout").Unrestricted(),
 
@@ -152,24 +153,25 @@ PageDescription MakeDescription()
                  {"Basic String, Supports & Message Dimensions", "No Dimensions (unless OS 118 is set for Overall)",
                   "Support,Message and Reference Dimensions Only", "Composite, Support & Message Dimensions",
                   "Full String, Support & Message Dimensions"})
-            .In(Form).Label(" 9 "),
+            .In(Form).Key("dimension-type").Label(" 9 "),
         ListControl("Opt_9_A_Combo", 9, 2, 1, 2, 0, QString(),
                  {"Gaskets Not Included In Component Dimensions", "Gaskets Included In Component Dimensions",
                   "Gaskets Dimensioned Separately"})
-            .In(Form),
+            .In(Form).Key("gasket-dimensioning"),
         // Shown from positions 3-4, so that a digit in position 4 shows as
         // out of range; read back into position 3 only.
         ListControl("Opt_9_Pos3_Combo", 9, 3, 2, 1, 0, QString(),
                  {"Regular Dimensioning (Inserted Into Dimension Line)", "USA Style Dimensioning (Above Dimension Line)"})
-            .In(Form).ReadBy(ReadUsaStyle),
+            .In(Form).Key("dimension-text-placement").ReadBy(ReadUsaStyle),
         ListControl("Opt_9_Combo_E", 9, 5, 1, 2, 0, QString(),
                  {"Normal dimensions", "Dimensions to show Additional Allowances",
                   "Dimensions to include Add'nl Allowances (Spool Iso's)"})
-            .In(Form),
+            .In(Form).Key("additional-allowances"),
         ListControl("Opt_9_Combo_F", 9, 6, 1, 1, 0, QString(),
                  {"Combined pipe and bend dimensions", "Separate pipe and bend dimensions"})
-            .In(Form),
-        ListControl("Opt_9_Combo_G", 9, 7, 1, 1, 0, QString(), {"Single dimensions", "Double dimensions"}).In(Form),
+            .In(Form).Key("pipe-and-bend-dimensions"),
+        ListControl("Opt_9_Combo_G", 9, 7, 1, 1, 0, QString(), {"Single dimensions", "Double dimensions"})
+            .In(Form).Key("single-or-double-dimensions"),
         OptionsControl("Opt_9_Option_H", 9, 8, {"Dimensioned using &message", "Dimensioned &Normally"})
             .In(Form).Framed(valves),
         CheckControl("Opt_9_CheckBox", 9, 9, "Suppress &Jacket Dimensioning").In(Form),
@@ -179,7 +181,7 @@ PageDescription MakeDescription()
                  {"Supports Drawn on Iso - String Dimensioning", "Supports Drawn on Iso - Overall Dimensioning",
                   "Supports Suppressed from both Iso & Material List", "Supports Drawn on Iso - No Dimensioning",
                   "Supports Drawn on Iso - Included in Pipeline Dimensions"})
-            .In(Supports).Label("40").LayoutBy(LayoutSupports).ReadBy(ReadSupports),
+            .In(Supports).Key("supports-on-iso").Label("40").LayoutBy(LayoutSupports).ReadBy(ReadSupports),
         OptionsControl("Opt_40_Option_B", 40, 2, {"Same side as &normal", "&Opposite side to normal"})
             .In(Supports).Framed("Support Dimension position"),
         TextControl("Opt_40_Text", 40, 3, 2, "0", "Support Dimension &Line Stand-Out Distance.").In(Supports).Unit("mm's"),
@@ -196,7 +198,7 @@ PageDescription MakeDescription()
                   "Inch Pipeline Bores/ Ft/Ins Linear Dimensions (Imperial)",
                   "mm. Pipeline Bores/ mm. Linear Dimensions (Metric)",
                   "mm. Pipeline Bores/ Ft/Ins Linear Dimensions (Imperial)"})
-            .In(Control).Label("41"),
+            .In(Control).Key("bore-and-linear-units").Label("41"),
         ListControl("Opt_41_Combo_B", 41, 3, 1, 8, 0, QString(),
                  {"Standard Ft/In format (1' 2.3/4\")", "Standard Ft/In with a dash (1'-2.3/4\")",
                   "Standard Ft/In with a dash but no dot (1'-2 3/4\")",
@@ -204,24 +206,24 @@ PageDescription MakeDescription()
                   "Ft/Ins with Stacked Fractions & no dash (need special font)",
                   "Output decimal inches to 1 decimal place.", "Output decimal inches to 2 decimal places.",
                   "Output decimal inches to 3 decimal places.", "Output decimal inches to 4 decimal places."})
-            .In(Control),
+            .In(Control).Key("feet-inches-format"),
         ListControl("Opt_41_Combo_C", 41, 4, 1, 2, 0, QString(),
                  {"NO Weight Information to be Output", "Weight Information in Kilograms (KGS)",
                   "Weight Information in Pounds (LBS)"})
-            .In(Control),
+            .In(Control).Key("weight-units"),
         ListControl("Opt_41_Combo_D", 41, 5, 1, 2, 0, QString(),
                  {"NO Component Weight Output On Material List", "Component Weight Output will be Total Weight",
                   "Component Weight Output will be Individual Weights"})
-            .In(Control),
+            .In(Control).Key("component-weights"),
         ListControl("Opt_41_Combo_Pos2", 41, 2, 1, 3, 0, QString(),
                  {"Metric Co-ords in mm's", "Metric Co-ords in M.mm's", "Metric dimensions output in M.mm format",
                   "Metric dimensions/co-ordinates in M.mm format"})
-            .In(Control),
+            .In(Control).Key("metric-format"),
         ListControl("Opt_41_Pos9_Combo", 41, 9, 1, 1, 0, "Nominal Size Output At Set-On Tees && Crosses:",
                  {"Combined", "Separate"})
-            .In(Control),
+            .In(Control).Key("set-on-nominal-size"),
         TextControl("Opt_41_Text", 41, 6, 2, "24", "&Change over value from inches to Ft/Ins dimensions (Default is 24\")")
-            .In(Control).Unit("Inches").Wrapped(),
+            .In(Control).Key("feet-inches-change-over").Unit("Inches").Wrapped(),
         // After the field: a ticked box overrides what it reads.
         CheckControl("Chk_Opt41_Pos6And7", 41, 6, "For &all dimensions in inches").In(Control).Unrestricted()
             .LayoutBy(LayoutAllInches).ReadBy(ReadAllInches).OnChange(OnAllInchesClicked),
@@ -230,7 +232,7 @@ PageDescription MakeDescription()
         ListControl("Opt_118_Combo", 118, 1, 1, 4, 0, QString(),
                  {"No Overall Dimensions", "Overall Dimensions - across Branches", "Overall Dimensions - stop at Branches",
                   "Overall Dims to Valve centres & across Branches", "Overall Dims to Valve centres & stop at Branches"})
-            .In(Overall, 3).Label("118"),
+            .In(Overall, 3).Key("overall-dimensions").Label("118"),
         TextControl("Opt_118_text", 118, 2, 2, QString(), "Overall Dimension &Standout (mm's)").In(Overall, 3)
             .LayoutBy(LayoutOverallStandout).ReadBy(ReadOverallStandout),
 
@@ -264,13 +266,15 @@ PageDescription MakeDescription()
         CheckControl("Opt_80_Check_F", 80, 6, "&Plain").In(ValveCentres, 2),
         CheckControl("Opt_80_Check_G", 80, 7, "&Hygienic").In(ValveCentres, 2),
 
-        TextControl("Opt_81_Text_A", 81, 1, 3, "0", "&Value").In(ValveEnds, 2).Label("81").Unit(InchUnits, "lbl81AUnits"),
-        TextControl("Opt_81_Text_B", 81, 4, 3, "0", "V&alue").In(Branches, 2).Label("81").Unit(InchUnits, "lbl81BUnits"),
+        TextControl("Opt_81_Text_A", 81, 1, 3, "0", "&Value")
+            .In(ValveEnds, 2).Key("bore-limit").Label("81").Unit(InchUnits, "lbl81AUnits"),
+        TextControl("Opt_81_Text_B", 81, 4, 3, "0", "V&alue")
+            .In(Branches, 2).Key("bore-limit").Label("81").Unit(InchUnits, "lbl81BUnits"),
         LabelControl("lbl81C", "Any Value greater than 0 below, defines the number of components in a "
                             "Branch, at or below which Branch Dimensions will "
                             "be suppressed if no Pipe is included in the Branch.")
             .In(Branches, 2).Wrapped(),
-        TextControl("Opt_81_Text_C", 81, 7, 2, "0", "Va&lue").In(Branches, 2).Unit("components"),
+        TextControl("Opt_81_Text_C", 81, 7, 2, "0", "Va&lue").In(Branches, 2).Key("component-limit").Unit("components"),
 
         OptionsControl("Opt_119_Option", 119, 1,
                     {"&Normal Vertical pipe Dimensions. Elevations are also\n"
@@ -279,11 +283,11 @@ PageDescription MakeDescription()
                      "replaced by Elevations in the form of text messages at all positions\n"
                      "where Dimensions would normally be output.",
                      "&Vertical Dimensions and Elevations output at all\nnormal Dimensioning positions."})
-            .In(Vertical, 3).Label("119"),
+            .In(Vertical, 3).Key("dimensions-or-elevations").Label("119"),
         OptionsControl("Opt_119_Pos2_Option", 119, 2,
                     {"Dimension Tee Bend/Elbow branch from &Connection pt.",
                      "Dimension Tee Bend/Elbow branch from centre-&line\nIntersection point."})
-            .In(Vertical, 3).Framed("~branches"),
+            .In(Vertical, 3).Key("branch-dimensioned-from").Framed("~branches"),
         CheckControl("Opt_119_Pos3_Check", 119, 3, "Suppress &Reference Dimensions.").In(Vertical, 3),
         CheckControl("Opt_119_Pos4_Check", 119, 4, "&Dimension to Fabrication Welds between sections of pipe.")
             .In(Vertical, 3),

@@ -153,11 +153,11 @@ PageDescription MakeDescription()
         OptionsControl("Opt_39_Option_A", 39, 1,
                        {"Use Numeric Se&quence for Identifiers", "Suppress &Identifiers ",
                         "&Use Alphabetic Sequence for Identifiers"})
-            .In(Spools, 2).Framed("~identifiers").Label("39"),
+            .In(Spools, 2).Key("identifier-type").Framed("~identifiers").Label("39"),
         OptionsControl("Opt_39_Option_B", 39, 2,
                        {"Spool Identifier sequence to continue &on each new DRG",
                         "Spool Identifiers to re-commence at &1 on each new DRG"})
-            .In(Spools, 2).Framed("~sequence"),
+            .In(Spools, 2).Key("sequence-on-new-drawing").Framed("~sequence"),
         ListControl("Opt_39_Combo", 39, 3, 1, LastPlainItem, 0, "&Box Enclosure Shape",
                     {"Square Brackets", "Diamond Ended Box", "Round Ended Box", "Triangular Shaped Enclosure",
                      "Diamond Shaped Enclosure", "Square Ended Box", "Circle", "No Enclosure", "Double Circle", "Ellipse"})
@@ -176,19 +176,19 @@ PageDescription MakeDescription()
 
         OptionsControl("Opt_59_Option", 59, 1,
                        {"Use Instrument (Tag) Name on Material &List", "Use Instrument Item Code on &Material List"})
-            .In(Instruments, 2).Label("59"),
+            .In(Instruments, 2).Key("tag-or-item-code").Label("59"),
 
         OptionsControl("Opt_60_Option", 60, 1,
                        {"Do not plot Ta&gs / Names", "Plot Tags / Names in bo&xes", "Plot Tags / Names &without boxes"})
-            .In(Tagging, 2).Label("60"),
+            .In(Tagging, 2).Key("tag-plotting").Label("60"),
         ListControl("Opt_60_Pos3_Combo", 60, 3, 1, 8, 0, "Enclosure S&hape", TagEnclosures).In(Tagging, 2).CaptionAbove(),
 
         ListControl("Opt_64_Combo", 64, 1, 1, 5, 0, QString(),
                     {"No Tags on Iso & Specific'n Ref in BOM", "Unboxed Tags on Iso & Tags in BOM",
                      "Boxed Tags on Iso & Specific'n Ref in BOM", "Unboxed Tags on Iso only", "Boxed Tags on Iso only",
                      "No Tags on Iso & Supports excluded from BOM"})
-            .In(SupportTags, 3).Label("64").Help("Label31").HelpStaysOpen(),
-        ListControl("Opt_64_Pos3_Combo", 64, 3, 1, 8, 0, QString(), TagEnclosures).In(SupportTags, 3),
+            .In(SupportTags, 3).Key("support-tags").Label("64").Help("Label31").HelpStaysOpen(),
+        ListControl("Opt_64_Pos3_Combo", 64, 3, 1, 8, 0, QString(), TagEnclosures).In(SupportTags, 3).Key("enclosure-shape"),
 
         ListControl("Opt_123_Combo_A", 123, 1, 1, 5, 0, "Number of characters per line in Balloon (&2 lines Max.)",
                     {"No Balloon around Instrument Name", "1 Character maximum on line", "2 Characters maximum on line",
@@ -205,11 +205,11 @@ PageDescription MakeDescription()
         OptionsControl("Opt_61_Option", 61, 1,
                        {"Show Insulation alongside Pipe &only.", "Suppress &Insulation indication",
                         "Show Insulation alongside &Pipe and Components."})
-            .In(Insulation, 3).Label("61"),
+            .In(Insulation, 3).Key("insulation-display").Label("61"),
         OptionsControl("Opt_62_Option", 62, 1,
                        {"S&how Tracing alongside Pipe only.", "Suppress Tracin&g indication",
                         "Show Tracing a&longside Pipe and Components."})
-            .In(Tracing, 3).Label("62"),
+            .In(Tracing, 3).Key("tracing-display").Label("62"),
 
         ListControl("Opt_79_Combo_A", 79, 1, 1, 2, 0, "Nu&meric / Alphanumeric / None",
                     {"No output", "Numeric identifiers", "Alpha identifiers"})
@@ -227,11 +227,11 @@ PageDescription MakeDescription()
             .In(Assembly, 3).Unrestricted(),
 
         OptionsControl("Opt_124_Option", 124, 1, {"&No Flange Rotation Angles", "Display Flange &Rotation Angles"})
-            .In(FlangeAngles, 3).Label("124"),
+            .In(FlangeAngles, 3).Key("angle-display").Label("124"),
         ListControl("Opt_124_Combo", 124, 2, 1, 3, 0, QString(),
                     {"No Enclosure Box around Angle", "Diamond ended Enclosure Box", "Round ended Enclosure Box",
                      "Square ended Enclosure Box"})
-            .In(FlangeAngles, 3),
+            .In(FlangeAngles, 3).Key("angle-enclosure"),
     };
     p.tips = {
         {"Label31", "64",

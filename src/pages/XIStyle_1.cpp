@@ -46,19 +46,21 @@ PageDescription MakeDescription()
                      "Large Sized Characters (2.8mm)", "Extra Large Sized Characters (3.5mm)",
                      "Extra Large Sized Characters (4.2mm)", "Extra Large Sized Characters (4.9mm)",
                      "User Specified Size"})
-            .In(TextSize).Label("4").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen, true),
+            .In(TextSize).Key("character-size").Label("4").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen, true),
         OwnControl("FramUserTxtSize", 4).In(TextSize).Caption("Text Size").Unit("(mm)").Unrestricted(),
         TextControl("TxtUserTxtSize1", 4, 2, 1, QString(), QString())
-            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(StoreUserSizeDigit),
+            .In(TextSize).Key("user-size-whole-mm")
+            .Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(StoreUserSizeDigit),
         TextControl("TxtUserTxtSize2", 4, 1, 1, QString(), QString())
-            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(StoreUserSizeDigit),
+            .In(TextSize).Key("user-size-tenths")
+            .Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(StoreUserSizeDigit),
         // The user font group: its set-up follows the text size, its read-back
         // writes positions 7 to 9.
         OwnControl("FramUserFonts", 4).In(TextSize).Caption(userFonts).Unrestricted()
             .LayoutBy(fontrules::SetUpIsoStyle).ReadBy(fontrules::ReadIsoStyle),
-        CheckControl("ChkStyleFontFile", 4, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted()
+        CheckControl("ChkStyleFontFile", 4, 7, "&On / Off").In(TextSize).Key("user-fonts-on").Own().OwnBuild().Unrestricted()
             .OnChange(fontrules::IsoStyleCheckClicked),
-        ListControl("CmbUserFontType", 4, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted()
+        ListControl("CmbUserFontType", 4, 7, 3, 0, 0, QString(), {}).In(TextSize).Key("user-font").Own().OwnBuild().Unrestricted()
             .OnChange(fontrules::IsoStyleListSelected),
 
         TextControl("Opt_7_Text", 7, 1, 2, "0", "Split Control - Drawings re&quired")
@@ -73,7 +75,7 @@ PageDescription MakeDescription()
                      "Erection Material List Only (No Pipeline Graphics)",
                      "Fabrication Material List Only (No Pipeline Graphics)",
                      "Spool Material List Only (No Spool Graphics)"})
-            .In(IsoType).Label("21").LayoutBy(LayoutIsoType).ReadBy(ReadIsoType),
+            .In(IsoType).Key("isometric-type").Label("21").LayoutBy(LayoutIsoType).ReadBy(ReadIsoType),
         CheckControl("Opt_21_Check", 21, 3, "&Produce Test Iso only (No Dimensions)").In(IsoType),
 
         TextControl("Opt_38_Text", 38, 1, 3, "100", "&Drawing information content (% of Standard)")
@@ -87,21 +89,22 @@ PageDescription MakeDescription()
         ListControl("Opt_42_Combo", 42, 1, 1, 8, 0, QString(),
                     {"North Arrow points Top Left", "North Arrow points Bottom Right", "North Arrow points Top Right",
                      "North Arrow points Bottom Left"})
-            .In(ViewpointPanel).Label("42").Unrestricted().LayoutBy(LayoutViewpoint).ReadBy(ReadViewpoint),
+            .In(ViewpointPanel).Key("north-arrow-direction")
+            .Label("42").Unrestricted().LayoutBy(LayoutViewpoint).ReadBy(ReadViewpoint),
         CheckControl("Opt_42_Check", 42, 1, "Enclosing &Box around North Arrow").In(ViewpointPanel).Own(),
 
         ListControl("Opt_73_Combo", 73, 5, 1, 2, 0, QString(),
                     {"Enclosure Box with Square ends", "Enclosure Box with Diamond ends",
                      "Enclosure Box with Round ends"})
-            .In(EnclosureStyle).Label("73"),
+            .In(EnclosureStyle).Key("enclosure-box-ends").Label("73"),
         // Opens the example of the enclosure styles.
         OwnControl("HelpOS73", 73).In(EnclosureStyle),
         TextControl("Opt_73_Text_A", 73, 1, 2, "0", "No. of spaces in Additional Style &1 Enclosure Box.")
-            .In(EnclosureStyle),
+            .In(EnclosureStyle).Key("style-1-spaces"),
         TextControl("Opt_73_Text_B", 73, 3, 2, "0", "No. of spaces in Extended Style &2 Enclosure Box.")
-            .In(EnclosureStyle),
+            .In(EnclosureStyle).Key("style-2-spaces"),
         TextControl("Opt_73_Text_C", 73, 6, 2, "0", "No. of spaces in Extended Style &3 Enclosure Box.")
-            .In(EnclosureStyle),
+            .In(EnclosureStyle).Key("style-3-spaces"),
 
         ListControl("Opt_76_Combo", 76, 1, 2, 7, 0, "Enclosure S&hape",
                     {"Square Ended Box", "Diamond Ended Box", "Round Ended Box", "No Enclosure",
@@ -141,29 +144,30 @@ PageDescription MakeDescription()
                      "Falls shown as Metric Incline (to nrst 5mms per metre)",
                      "Falls shown as Metric Incline (to nrst 1mm per metre)",
                      "Falls shown as Metric Incline (to nrst 10mms per metre)", "Suppress Falling Line Indication"})
-            .In(Sloping, 2).Label("19 / 20").LayoutBy(LayoutFalls).ReadBy(ReadFalls).OnChange(OnFallChosen),
+            .In(Sloping, 2).Key("fall-indication")
+            .Label("19 / 20").LayoutBy(LayoutFalls).ReadBy(ReadFalls).OnChange(OnFallChosen),
         TextControl("Opt_20_Text", 20, 1, 2, QString(), "Minimum &slope to be treated as a Fall. (units as per Switch 19)")
             .In(Sloping, 2).Wrapped().OwnLayout().ReadBy(ReadMinimumSlope),
 
         OptionsControl("Opt_67_Option", 67, 1,
                        {"F&ull 3D Box / Triangle depiction", "2&D Skew (Box or Triangle) + Fall Indicator"})
-            .In(Skew3D, 2).Label("67").Unrestricted(),
+            .In(Skew3D, 2).Key("3d-or-2d-skew").Label("67").Unrestricted(),
         ListControl("Opt_67_Pos2_Combo", 67, 2, 1, 2, 0, "An&gle Information:",
                     {"Output Angle Information (except 90 & 180 degrees)", "Suppress Angle Information",
                      "Output Angle Information (including 90 & 180 degrees)"})
             .In(Skew3D, 2),
         ListControl("Opt_67_Pos3_Combo", 67, 3, 1, 1, 0, "AngleFor&mat:",
                     {"Output Deflected Angle", "Output Included Angle"})
-            .In(Skew3D, 2),
+            .In(Skew3D, 2).Key("angle-format"),
 
         OptionsControl("Opt_68_Option", 68, 1,
                        {"Show Skews on Branches on Falling &lines", "&No separate Skew shown"})
-            .In(VerticalBranches, 2).Label("68").Unrestricted(),
+            .In(VerticalBranches, 2).Key("skews-on-branches").Label("68").Unrestricted(),
 
         OptionsControl("Opt_97_Option", 97, 1,
                        {"S&ingle Overall Box/Triangle enclosure around Skew",
                         "Indi&vidual Box/Triangle enclosures to each Branch"})
-            .In(IndividualOverall, 2).Label("97").Unrestricted(),
+            .In(IndividualOverall, 2).Key("skew-enclosures").Label("97").Unrestricted(),
 
         TextControl("Opt_70_Text", 70, 1, 2, "0", "Min. no. components in &Branch for Skew to be shown:")
             .In(SkewBranches, 2).Label("70").ReadBy(ReadBranchComponents),
@@ -175,7 +179,7 @@ PageDescription MakeDescription()
                      "Skewed Triangle, Normal Dim's, Standout as OS100", "Skewed Triangle, Alternative Dimensions"})
             .In(SkewStyle, 2).Label("99").CaptionAbove().OnChange(OnSkewStyleChosen),
         CheckControl("Opt_99_Check", 99, 2, "Show &3D Skew Box and 2D Skew Triangles")
-            .In(SkewStyle, 2).OnChange(OnSkewBoxClicked),
+            .In(SkewStyle, 2).Key("skew-box-and-triangles").OnChange(OnSkewBoxClicked),
         ListControl("Opt_99_Combo_B", 99, 3, 1, 2, 0, QString(),
                     {"Not Shown", "Shown with arrow heads on arc radius", "Shown without arrow heads on arc radius"})
             .In(SkewStyle, 2).Framed(skewAngles),
@@ -207,16 +211,17 @@ PageDescription MakeDescription()
                     {"Split as normal - Repeatability data generated",
                      "Reject Pipeline - Output Warning in Message File",
                      "\"Unacceptable\" Message on Iso - No Repeatability data"})
-            .In(InTube, 3).Label("108"),
+            .In(InTube, 3).Key("tube-split-handling").Label("108"),
 
         OptionsControl("Opt_111_Option", 111, 1,
                        {"Su&ppress Dotted Nozzles", "&Dotted Nozzles plotted on the isometric"})
-            .In(Nozzles, 3).Label("111").Unrestricted(),
+            .In(Nozzles, 3).Key("dotted-nozzles").Label("111").Unrestricted(),
         CheckControl("Opt_111_Check", 111, 2, "Calculate &Nozzle Axis Direction for LOKRAN").In(Nozzles, 3),
 
         TextControl("Opt_112_Text", 112, 1, 2, FlowArrowDefault,
                     "Flow Arrow Scaling Factor (Range 5 (smallest) to 15 (Lar&gest)")
-            .In(FlowArrows, 3).Label("112").Wrapped().Takes(5, 15).LayoutBy(LayoutFlowArrows).ReadBy(ReadFlowArrows),
+            .In(FlowArrows, 3).Key("scaling-factor")
+            .Label("112").Wrapped().Takes(5, 15).LayoutBy(LayoutFlowArrows).ReadBy(ReadFlowArrows),
         CheckControl("Opt_112_Check", 112, 1, "Turn Flo&w Arrows OFF").In(FlowArrows, 3).Own()
             .OnChange(OnFlowArrowsClicked),
 
@@ -224,9 +229,9 @@ PageDescription MakeDescription()
             .In(SpecBreak).Label("114").Caption("Specification Break Indication Boxes:").Across().Unrestricted(),
 
         TextControl("Opt_120_Text", 120, 1, 3, "100", "Tapped Branc&h Scaling Factor (Tap on Inline Items/Flanges)")
-            .In(Tapped, 3).Label("120").Unit(ofStandard).Wrapped(),
+            .In(Tapped, 3).Key("tap-on-inline-items").Label("120").Unit(ofStandard).Wrapped(),
         TextControl("Opt_120_B_Text", 120, 4, 2, "65", "Tapped Branch Scaling Factor (Tap on Pipe T&ype Components)")
-            .In(Tapped, 3).Unit(ofStandard).Wrapped(),
+            .In(Tapped, 3).Key("tap-on-pipe-components").Unit(ofStandard).Wrapped(),
 
         // Leading characters of the IDs: fields no switch holds.
         OwnControl("MiscIds", 0).In(MiscIds, 3).Unrestricted(),

@@ -259,9 +259,9 @@ PageDescription MakeDescription()
         ListControl("Opt_23_Combo_A", 23, 2, 1, 2, 0, QString(),
                     {"Use normal Material List", "Use Special Material List",
                      "Normal Material List with Alpha pointers"})
-            .In(ListType),
+            .In(ListType).Key("list-type"),
         ListControl("Opt_23_Combo_B", 23, 3, 1, LargestStyleDigit, 0, QString(), Styles)
-            .In(ListType).LayoutBy(LayoutStyle).ReadBy(ReadStyle),
+            .In(ListType).Key("list-style").LayoutBy(LayoutStyle).ReadBy(ReadStyle),
         CheckControl("Opt_23_Check_B", 23, 4, "&User Defined Material Control File").In(ListType),
         OptionsControl("Opt_23_Option", 23, 5,
                        {"&Continuous style listing without Headings and Sub-headings. No dividing lines",
@@ -271,29 +271,32 @@ PageDescription MakeDescription()
 
         OptionsControl("Opt_25_Option_A", 25, 1,
                        {"Material List printed on the Left &Hand side", "Material List printed on the &Right Hand side"})
-            .In(Position).Label("25").Across(),
+            .In(Position).Key("list-side").Label("25").Across(),
         OptionsControl("Opt_25_Option_B", 25, 2,
                        {"Title Block &in bottom right hand corner", "Title Block at bottom of &Material List",
                         "Title Bloc&k to be suppressed"})
-            .In(Position),
+            .In(Position).Key("title-block-position"),
 
         CheckControl("Opt_26_Check_A", 26, 1, "&Do NOT print Item Descriptions on Material List").In(Descriptions).Label("26"),
         CheckControl("Opt_26_Check_B", 26, 2, "Do NOT insert &blank lines after Single Line entries.").In(Descriptions),
 
         ListControl("Opt_27_Combo", 27, 1, 1, 5, 0, QString(), TextSizeItems())
-            .In(TextSize).Label("27").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen),
+            .In(TextSize).Key("character-size").Label("27").LayoutBy(LayoutTextSize).OwnRead().OnChange(OnTextSizeChosen),
         // The frame of the user size: position 2, a dot, position 1, "(mm)".
         TextControl("TxtMatUserTxtSize1", 27, 2, 1, QString(), userSize)
-            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(OnUserSizeTyped),
+            .In(TextSize).Key("user-size-whole-mm")
+            .Own().OwnBuild().Unrestricted().Unit("mm").Takes(1, 9).OnChange(OnUserSizeTyped),
         TextControl("TxtMatUserTxtSize2", 27, 1, 1, QString(), userSize)
-            .In(TextSize).Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(OnUserSizeTyped),
+            .In(TextSize).Key("user-size-tenths")
+            .Own().OwnBuild().Unrestricted().Unit("tenths of a mm").OnChange(OnUserSizeTyped),
         // The user font group: its set-up follows the text size, its read-back
         // writes positions 7 to 9.
         OwnControl("FramMatFont", 27).In(TextSize).Caption("User Defined Fonts").Unrestricted()
             .LayoutBy(fontrules::SetUpMaterialList).ReadBy(fontrules::ReadMaterialList),
-        CheckControl("ChkMaterialsFontFile", 27, 7, "&On / Off").In(TextSize).Own().OwnBuild().Unrestricted()
+        CheckControl("ChkMaterialsFontFile", 27, 7, "&On / Off").In(TextSize).Key("user-fonts-on").Own().OwnBuild().Unrestricted()
             .OnChange(fontrules::MaterialListCheckClicked),
-        ListControl("CmbMaterialsUserFontType", 27, 7, 3, 0, 0, QString(), {}).In(TextSize).Own().OwnBuild().Unrestricted()
+        ListControl("CmbMaterialsUserFontType", 27, 7, 3, 0, 0, QString(), {})
+            .In(TextSize).Key("user-font").Own().OwnBuild().Unrestricted()
             .OnChange(fontrules::MaterialListSelected),
         RuleStep("Pack_27", 27, nullptr, PackTextSizeSwitch),
 
@@ -304,23 +307,24 @@ PageDescription MakeDescription()
         ListControl("Opt_2_Combo_A", 2, 1, 1, 2, 0, QString(),
                     {"No Cut Piece List Identifiers", "Cut Piece List with Identifiers per Pipeline",
                      "Cut Piece List with Identifiers per Drawing"})
-            .In(CutPieces, 2).Label("2"),
+            .In(CutPieces, 2).Key("cut-piece-identifiers").Label("2"),
         CheckControl("Opt_2_Check_A", 2, 2, "&New Style Cut Piece List").In(CutPieces, 2),
         ListControl("Opt_2_Combo_B", 2, 3, 1, 1, 0, QString(),
                     {"Use Numeric Cut-Piece Identifiers", "Use Alphabetic Cut-Piece Identifiers"})
-            .In(CutPieces, 2),
+            .In(CutPieces, 2).Key("identifier-type"),
         CheckControl("Opt_2_Check_B", 2, 4, "Cut Lengths in &Decimal Inches").In(CutPieces, 2),
         ListControl("Opt_2_Combo_C", 2, 5, 1, 2, 0, QString(),
                     {"Set-on Branch - Calc. to actual Connection Point",
                      "Set-on Branch - Calc. to Centre Line of main run",
                      "Set-on Branch - Calc. to actual Coordinates provided"})
-            .In(CutPieces, 2),
+            .In(CutPieces, 2).Key("set-on-branch-calculation"),
         CheckControl("SSChkSSOpt2Pos6To0", 2, 6, "&Basic Bending / Cutting Output Details")
             .In(CutPieces, 2).Framed(bending).Unrestricted().LayoutBy(LayoutBending).ReadBy(ReadBending)
             .OnChange(OnBendingClicked).OwnBuild(),
         CheckControl("SSChkopt2Pos6To1", 2, 6,
                      "Basic Bending / Cutting Output Details With &Hole And End Profile Information")
-            .In(CutPieces, 2).Framed(bending).Unrestricted().Own().OnChange(OnBendingClicked).OwnBuild(),
+            .In(CutPieces, 2).Key("hole-and-end-profiles")
+            .Framed(bending).Unrestricted().Own().OnChange(OnBendingClicked).OwnBuild(),
         ListControl("Opt_2_Combo_D", 2, 7, 2, LargestEnclosureDigit, 0, "Cut Piece Identifier - Enclosure &Style:",
                     Enclosures)
             .In(CutPieces, 2).CaptionAbove().LayoutBy(LayoutEnclosure).ReadBy(ReadEnclosure),
@@ -337,21 +341,21 @@ PageDescription MakeDescription()
 
         OptionsControl("Opt_24_Option", 24, 1,
                        {"Material List per &isometric drawing", "Material &List per Pipeline"})
-            .In(LengthUnits, 2).Label("24").LayoutBy(LayoutListPer).ReadBy(ReadListPer),
+            .In(LengthUnits, 2).Key("material-list-per").Label("24").LayoutBy(LayoutListPer).ReadBy(ReadListPer),
         CheckControl("opt_24_check", 24, 1, "Spool Iso Part Nos. to &match Full Iso Part Nos.").In(LengthUnits, 2).Own(),
         ListControl("Opt_24_Combo", 24, 2, 1, 3, 0, QString(),
                     {"Pipe lengths to 1 decimal place (e.g. 1.6' or 3.2M)",
                      "Pipe lengths in MM or Feet and Inches (e.g. 10'5'')",
                      "Pipe lengths to 3 dec. places ( e.g. 1.125' or 3.875M)",
                      "Pipe lengths matching OS41. (e.g. 10'4.3/16'')"})
-            .In(LengthUnits, 2),
+            .In(LengthUnits, 2).Key("pipe-length-format"),
 
         // Each button is continued by a label of its own under it.
         OptionsControl("Opt_30_Option", 30, 1,
                        {"Automatic &overflow onto a second Material",
                         "&Gives second 'Dummy' isometric with Overflow",
                         "Gives second 'D&ummy' isometric with Overflow"})
-            .In(Continuation, 3).Label("30").OwnBuild(),
+            .In(Continuation, 3).Key("overflow-method").Label("30").OwnBuild(),
         CheckControl("Opt_30_Check", 30, 2, "Add 'D&RG 1 OF 1' to any single sheet isometrics").In(Continuation, 3),
 
         ListControl("Opt_65_Combo_A", 65, 1, 1, 2, 0, "Bolt &Length Units",

@@ -251,14 +251,14 @@ PageDescription MakeDescription()
         WholeTextControl("Opt_12_Text", 12, 1, 9, 3, "Top (mm)").In(Margins).Label("12").ReadBy(ReadMargin),
         WholeTextControl("Opt_13_Text", 13, 1, 9, 3, "Bottom (mm)").In(Margins).Label("13").ReadBy(ReadMargin),
         ListControl("Opt_14_Combo", 14, 1, 2, 10, 2, QString(), SheetSizes)
-            .In(Paper).Label("14").Unrestricted().ReadBy(ReadSheetSizes).OnChange(ClearNonStandardSize, true),
+            .In(Paper).Key("sheet-size").Label("14").Unrestricted().ReadBy(ReadSheetSizes).OnChange(ClearNonStandardSize, true),
         ListControl("Opt_14_Combo1", 14, 3, 2, 11, 3, QString(), PostScriptSizes())
             .In(Paper).Framed(postScript).Help("HelpOS14").LayoutBy(LayoutPostScriptSize).OwnRead(),
         WholeTextControl("Opt_15_Text", 15, 1, 4, 4, "&Width (mm)").In(Paper).Framed(sizes).Label("15").Help("HelpOS15_16"),
         WholeTextControl("Opt_16_Text", 16, 1, 4, 4, "&Height (mm)").In(Paper).Framed(sizes).Label("16"),
         RuleStep("PairRule_15_16", 15, nullptr, PairRule),
         ListControl("Opt_71_Combo", 71, 1, 2, 9, 4, QString(), PlotFormatItems())
-            .In(PlotFile).Label("71").LayoutBy(LayoutPlotFormat).ReadBy(ReadPlotFormat),
+            .In(PlotFile).Key("plotfile-format").Label("71").LayoutBy(LayoutPlotFormat).ReadBy(ReadPlotFormat),
         CheckControl("Opt_71_Check", 71, 7, "i0&1 Type Extensions on all Filenames").In(PlotFile)
             .LayoutBy(LayoutFileExtensions).OwnRead().OnChange(OnFileExtensionsClicked),
         CheckControl("Opt_71_CheckPlus", 71, 7, "Append File Format type e&xtension").In(PlotFile).Own(),
@@ -272,9 +272,9 @@ PageDescription MakeDescription()
                     {"All Drawings to &one Plot File", "One &Plot File for each Drawing",
                      "Output to Terminal &Screen (OS69 in System Controls)",
                      "&Multiple Drgs On Separate Shts (VEXA/Shaped2D Only)"})
-            .In(FileScreen, 2).Label("31"),
+            .In(FileScreen, 2).Key("output-destination").Label("31"),
         OptionsControl("Opt_31_Option_B", 31, 2, {"Allocate &next available plot file name", "O&verwrite existing plot files"})
-            .In(FileScreen, 2),
+            .In(FileScreen, 2).Key("existing-plot-files"),
         TextControl("Opt_31_Pos345_Text", 31, 3, 3, "0", "Start Drawing &Number AFTER Drawing No:").In(FileScreen, 2),
         LabelControl("lblOpt31Explain1", "(i.e. 0 - First sheet commences at drawing number 1").In(FileScreen, 2),
         LabelControl("lblOpt31Explain2", "    x - First sheet commences at drawing number x+1)").In(FileScreen, 2),
@@ -286,7 +286,7 @@ PageDescription MakeDescription()
         TextControl("Opt_36_Text", 36, 1, 1, "1", "Stac&king Value").In(Trim, 2).Label("36"),
         CheckControl("Opt_37_Check", 37, 1, "Plot Across Paper &Roll").In(Trim, 2).Label("37").Whole(),
         OptionsControl("Opt_92_Option_A", 92, 1, {"Metric &Units - mm's", "Imperial Units - &Inches"})
-            .In(DxfUnits, 2).Label("92").Whole(),
+            .In(DxfUnits, 2).Key("units").Label("92").Whole(),
     };
     p.tips = {
         {"HelpOS1", "1",

@@ -167,18 +167,18 @@ PageDescription MakeDescription()
         ListControl("Opt_109_Combo_Pos1", 109, 1, 1, 4, 0, QString(),
                     {"Original (Binary)", "Standard (Binary)", "Revised (Karven-Binary, Velmotar-ASCII)",
                      "Standard (ASCII)", "Revised (ASCII)"})
-            .In(Repeatability).Label("109"),
+            .In(Repeatability).Key("file-format").Label("109"),
         CheckControl("Opt_109_Check_A", 109, 2, "Write E&xtraction Start Point to Return File").In(Repeatability),
         CheckControl("Opt_109_Check_B", 109, 3, "Write &Drawing Split Points to Return File").In(Repeatability),
         ListControl("Opt_109_Combo_1", 109, 4, 1, 2, 0, QString(),
                     {"Do NOT write Spool Identifiers to Return File", "Write Numeric Spool Identifiers to Return File",
                      "Write AlphaNumeric Spool Identifiers to Return File"})
-            .In(Repeatability),
+            .In(Repeatability).Key("spool-identifiers"),
         ListControl("Opt_109_Combo_2", 109, 5, 1, 2, 0, QString(),
                     {"Do NOT write Component Information to Return File",
                      "Write Component Information & Numeric Spool ID's",
                      "Write Component Information & AlphaNumeric Spool ID's"})
-            .In(Repeatability),
+            .In(Repeatability).Key("component-information"),
         CheckControl("Opt_109_Check_E", 109, 6, "Turn off &Bypass Re-Ordering").In(Repeatability),
         CheckControl("Opt_109_Check_F", 109, 7, "Write &Weld Numbers to Return File").In(Repeatability),
         CheckControl("Opt_109_Check_G", 109, 8, "Write &Material List Part Numbers to Return File").In(Repeatability),
@@ -194,7 +194,7 @@ PageDescription MakeDescription()
             .In(Weight, 2).Label("82").LayoutBy(LayoutWeight).ReadBy(ReadWeight).OnChange(OnCalculationsClicked),
         OptionsControl(PerSheetOrPipeline, 82, 1,
                        {"Calculate Weight / C of G per Iso or &Spool Sheet", "Calculate Weight / C of G per &Pipeline"})
-            .Buttons({"Opt_82_Option_1", "Opt_82_Option_0"}).In(Weight, 2).Own(),
+            .Buttons({"Opt_82_Option_1", "Opt_82_Option_0"}).In(Weight, 2).Key("per-sheet-or-pipeline").Own(),
         CheckControl(WetWeight, 82, 2, "Calculate &Wet (Full) Weight").In(Weight, 2).Own(),
         CheckControl(InsulatedWeight, 82, 3, "Calculate &Insulated Weight").In(Weight, 2).Own(),
         ListControl(DryCentre, 82, 4, 1, 3, 0, QString(), CentreOfGravityItems(QStringLiteral("Dry")))

@@ -145,21 +145,22 @@ PageDescription MakeDescription()
         ListControl("Opt_6_Combo", 6, 1, 1, 3, 0, QString(),
                  {"British Date Format eg 14 APR 96", "European Date Format eg 14/04/96",
                   "American Date Format eg 04/14/96", "No Plotted Date"})
-            .In(DateFormat).Label("6"),
+            .In(DateFormat).Key("date-style").Label("6"),
         OptionsControl("Opt_6_Option", 6, 2, {"Use Date from Piping &Data File (IDF/PCF)", "Use &Computer System Date"})
-            .In(DateFormat),
+            .In(DateFormat).Key("date-source"),
         OptionsControl("Option", 6, 3, {"Output &2 digit year", "Output &4 digit year"})
-            .Buttons({"Option1", "Option2"}).In(DateFormat).Across().Unrestricted().LayoutBy(LayoutYear).ReadBy(ReadYear),
+            .Buttons({"Option1", "Option2"}).In(DateFormat).Key("year-digits")
+            .Across().Unrestricted().LayoutBy(LayoutYear).ReadBy(ReadYear),
         // Built with the TORVA item, so that the page is sized for it.
         ListControl("Opt_55_Combo", 55, 1, 1, 2, 0, "Message File receives Program Version and:",
                     MessageFileItems + QStringList{TorvaItem})
-            .In(MessageFile).Label("55").LayoutBy(LayoutMessageFile).ReadBy(ReadMessageFile),
+            .In(MessageFile).Key("message-file-content").Label("55").LayoutBy(LayoutMessageFile).ReadBy(ReadMessageFile),
         CheckControl("Check1", 55, 2,
                   "Display &message at location where increased tolerance used to connect pipeline (PREVAX only)")
-            .In(MessageFile).Framed(tolerance).Inverted(),
+            .In(MessageFile).Key("message-at-increased-tolerance").Framed(tolerance).Inverted(),
         CheckControl("Check2", 55, 3,
                   "Set pipeline to dis&connected when increased tolerance used to connect pipeline (PREVAX only)")
-            .In(MessageFile).Framed(tolerance).Inverted(),
+            .In(MessageFile).Key("disconnect-at-increased-tolerance").Framed(tolerance).Inverted(),
         TextControl("Opt_63_Text", 63, 1, 2, "0", "Printed Page &Length (Number of lines)")
             .In(PageLength).Label("63").NoDefaultOnRead(),
         ListControl("Opt_69_Combo", 69, 1, 3, 16, 0, "&Terminal Type", TerminalItems()).In(Terminal).Label("69").LayoutBy(LayoutTerminal).ReadBy(ReadTerminal),
@@ -171,9 +172,9 @@ PageDescription MakeDescription()
             .In(DimensionalOffset).Label("116").Wrapped(),
         OptionsControl("Opt_117_Option", 117, 1,
                     {"Do not carry \"&Round Off\" beyond Branches", "Add \"Round O&ff\" to next Dimension"})
-            .In(RoundOff).Label("117"),
+            .In(RoundOff).Key("carry-over").Label("117"),
         OptionsControl("Opt_127_Option", 127, 1, {"&Banner to be plotted", "Banner &Not to be plotted"})
-            .In(Banner).Label("127"),
+            .In(Banner).Key("plot-banner").Label("127"),
     };
     return p;
 }

@@ -397,7 +397,7 @@ PageDescription MakeDescription()
         CheckControl("Check_OS_83_Pos1", 83, 1, "&Site Welds Not Assigned To Spools").In(Spools, 3).Label("83").Unrestricted(),
 
         // Switch 53 positions 1, 4, 6, 7 and switch 54 position 1.
-        OwnControl("Opt_5354_Option", 53).In(Plotting).Label("53/54").Help("Label12")
+        OwnControl("Opt_5354_Option", 53).In(Plotting).Key("plotted-and-numbered-welds").Label("53/54").Help("Label12")
             .LayoutBy(LayoutWeldTable).ReadBy(ReadWeldTable).OnChange(OnWeldOptionClicked),
         // Built beside and under the table.
         OptionsControl("Opt_53_Option_C", 53, 1, {"S&mall-1.5 mm", "Me&dium-1.8 mm", "&Large-2.1 mm"})
@@ -407,7 +407,7 @@ PageDescription MakeDescription()
 
         ListControl("Opt_53_Combo_C", 53, 2, 1, 2, 0, QString(),
                  {"No Weld/Operations Box", "Plot Weld Summary Box", "Plot Operations Summary Box"})
-            .In(Numbering),
+            .In(Numbering).Key("weld-numbering.summary-box"),
         OptionsControl("Opt_53_Option_A", 53, 3, {"Each &Pipeline", "Each Dra&wing"})
             .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 on :  ").Across().LayoutBy(LayoutNumberingSequence).ReadBy(ReadNumberingSequence),
         CheckControl("opt_53_check", 53, 3, "Spool Iso Weld &Nos. match Full Iso Weld Nos.")
@@ -415,24 +415,29 @@ PageDescription MakeDescription()
         OptionsControl("Opt_53_Option_B", 53, 5, {"&All Welds", "Each Weld &Type"})
             .In(Numbering).Framed(Sequences).Caption("Number Welds from 1 for :  ").Across(),
         CheckControl("Opt_53_Pos3_Check", 53, 3, "Suppress Auto-&Generation Of Weld Nos (If Originally Absent)")
-            .In(Numbering).Own().Unrestricted(),
+            .In(Numbering).Key("weld-numbering.suppress-auto-generation").Own().Unrestricted(),
         OptionsControl("Opt_53_Option_8", 53, 8, {"Numeric &Identifiers", "Alphabeticic Identi&fiers"})
-            .In(Numbering).Framed(additional).Across(),
+            .In(Numbering).Key("identifier-type").Framed(additional).Across(),
         TextControl("Opt_53_TextBox", 53, 9, 1, "0", "Number of Leading &Zeros or Spaces :").In(Numbering).Framed(additional),
 
         // Positions 2 to 7 of switch 54 are written as soon as a size is chosen.
         OptionsControl("SSOptWeldTypeWeldNumbering", 54, 2, WeldTypes)
-            .In(Sizes).Framed("Non-Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
+            .In(Sizes).Key("weld-type")
+            .Framed("Non-Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
         ListControl("Cmb_Opt54_Pos234", 54, 2, 1, 8, 0, "&Circle / Double Circle / Ellipse Enc. Size", EnclosureSizes)
             .In(Sizes).Framed("Non-Support Welds").CaptionAbove().LayoutBy(LayoutSizeList).OwnRead().OnChange(OnEnclosureSizeChosen).Unrestricted(),
-        OptionsControl("SSOptWeldType", 54, 5, SupportWeldTypes).In(Sizes).Framed("Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
+        OptionsControl("SSOptWeldType", 54, 5, SupportWeldTypes)
+            .In(Sizes).Key("weld-type")
+            .Framed("Support Welds").Across().LayoutBy(LayoutWeldType).OwnRead().OnChange(OnWeldTypeClicked).Unrestricted(),
         ListControl("cmb_OPT54_Pos456", 54, 5, 1, 8, 0, "Circle / Double Circle / Ellipse Encl&osure Size", EnclosureSizes)
             .In(Sizes).Framed("Support Welds").CaptionAbove().LayoutBy(LayoutSizeList).OwnRead().OnChange(OnEnclosureSizeChosen).Unrestricted(),
         // Positions 6 and 7 of switch 53, with the other support weld settings.
         ListControl("Combo1", 53, 6, 2, 4, 0, "Numbering Se&quence", SupportSequences)
             .In(Sizes).Framed("Support Welds").CaptionAbove().LayoutBy(LayoutSupportSequence).ReadBy(ReadSupportSequence).Unrestricted(),
-        CheckControl("Opt_54_Pos8_Check", 54, 8, "Suppress Generation Of Impl&ied Welds").In(Sizes),
-        CheckControl("Opt_54_Pos9_Check", 54, 9, "Suppress Arro&wheads on all Weld Msgs").In(Sizes),
+        CheckControl("Opt_54_Pos8_Check", 54, 8, "Suppress Generation Of Impl&ied Welds")
+            .In(Sizes).Key("implied-welds.suppress-generation"),
+        CheckControl("Opt_54_Pos9_Check", 54, 9, "Suppress Arro&wheads on all Weld Msgs")
+            .In(Sizes).Key("weld-messages.suppress-arrowheads"),
 
         ListControl("Opt_75_Combo_A", 75, 1, 1, 10, 0, shape, EnclosureItems("No Shop Weld Numbers to be output"))
             .In(Enclosures, 2).Framed("Fabrication Welds").Label("75").Help("Label15").CaptionAbove().LayoutBy(LayoutEnclosures).ReadBy(ReadEnclosures).OnChange(OnPrefixRule),
@@ -445,14 +450,14 @@ PageDescription MakeDescription()
         CheckControl("Opt_75_Check_C", 75, 6, "Add Weld Pr&efix to Weld Number").In(Enclosures, 2).Framed("Offshore Welds").Own().OnChange(OnPrefixRule),
 
         OptionsControl("Opt_77_Option", 77, 1, {"&Two Weld Numbers at Slip-On Flanges", "&One Weld Number at Slip-On Flanges"})
-            .In(Flanges, 2).Label("77").LayoutBy(LayoutSlipOnFlanges).ReadBy(ReadSlipOnFlanges),
+            .In(Flanges, 2).Key("slip-on-flanges").Label("77").LayoutBy(LayoutSlipOnFlanges).ReadBy(ReadSlipOnFlanges),
         OptionsControl("Opt_77_Option_2", 77, 4,
                     {"One Weld Number at '&Y' type Fittings", "T&wo Weld Numbers at 'Y' type Fittings"})
-            .In(Flanges, 2).LayoutBy(LayoutYFittings).ReadBy(ReadYFittings),
+            .In(Flanges, 2).Key("y-type-fittings").LayoutBy(LayoutYFittings).ReadBy(ReadYFittings),
         ListControl("Opt_77_Combo", 77, 2, 1, 2, 0, QString(),
                  {"No Extra Welds added at Reinforcement Pads", "One Extra Weld added at Reinforcement Pads",
                   "Two Extra Welds added at Reinforcement Pads"})
-            .In(Flanges, 2),
+            .In(Flanges, 2).Key("reinforcement-pad-welds"),
         CheckControl("Opt_77_Check", 77, 3, "Generate PAD Item &Code and Show Symbol on Iso.").In(Flanges, 2),
         OptionsControl("Opt_77_Pos5", 77, 5, {"Weld numbers &allocated to tack welds", "Weld numbers &not allocated to tack welds"})
             .In(Flanges, 2).Framed("Tack Welds").Unrestricted(),

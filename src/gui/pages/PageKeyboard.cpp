@@ -3,9 +3,12 @@
 
 #include "pages/ControlWords.h"
 #include "pages/SettingSearch.h"
+#include "settings/SettingKeys.h"
 #include "shell/Editor.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -156,7 +159,10 @@ void PageWindow::DescribeControls()
     for (const ControlEntry &c : definition.controls) {
         if (c.bind == Bind::Rule || c.bind == Bind::Label || c.switchNumber <= 0)
             continue;
-        const QString edits = PositionsText(c);
+        // What it edits, and the key that names the setting outside the window.
+        const Setting *setting = SettingOfControl(definition.index, c.name);
+        const QString key = setting ? setting->key : QString();
+        const QString edits = PositionsText(c) + (key.isEmpty() ? QString() : QStringLiteral("\nKey: ") + key);
         QVector<QWidget *> targets;
         if (optionGroups.contains(c.name)) {
             for (QRadioButton *b : optionGroups.value(c.name))
@@ -173,10 +179,15 @@ void PageWindow::DescribeControls()
             // Its context menu puts it back to the file's value or the default.
             w->setContextMenuPolicy(Qt::CustomContextMenu);
             const QString name = c.name;
-            connect(w, &QWidget::customContextMenuRequested, this, [this, w, name](const QPoint &at) {
+            connect(w, &QWidget::customContextMenuRequested, this, [this, w, name, key](const QPoint &at) {
                 QMenu menu(w);
-                menu.addAction(QStringLiteral("Reset to Value in File"), this, [this, name] { ResetControl(name, false); });
-                menu.addAction(QStringLiteral("Reset to Default"), this, [this, name] { ResetControl(name, true); });
+                menu.setObjectName(QStringLiteral("ControlMenu"));
+                menu.addAction(QStringLiteral("Reset to Value in &File"), this, [this, name] { ResetControl(name, false); });
+                menu.addAction(QStringLiteral("Reset to &Default"), this, [this, name] { ResetControl(name, true); });
+                if (!key.isEmpty()) {
+                    menu.addSeparator();
+                    menu.addAction(QStringLiteral("Copy Setting &Key"), this, [key] { QGuiApplication::clipboard()->setText(key); });
+                }
                 menu.exec(w->mapToGlobal(at));
             });
             if (auto *list = qobject_cast<QComboBox *>(w)) {
