@@ -105,6 +105,14 @@ struct ReadOptions {
     bool read;
     ReadOptions(const Editor &shared, const QString &path) : single(said, shared), read(ReadFile(single.editor, path)) {}
     Explanation Explain() { return ExplainSettings(single.editor.store, single.editor.config.RunTypeRestricted, &single.editor.Fonts()); }
+    // The built-in defaults as the pages show them beside this file (its
+    // user fonts and run type).
+    Explanation Defaults()
+    {
+        SwitchStore defaults;
+        defaults.DefaultAllSwitches();
+        return ExplainSettings(defaults, single.editor.config.RunTypeRestricted, &single.editor.Fonts());
+    }
 };
 
 QString Words(const QString &value) { return value.isEmpty() ? QStringLiteral("(none)") : value; }
@@ -148,16 +156,16 @@ int Explain(const Arguments &a, const Editor &editor, QTextStream &out, QTextStr
             continue;
         }
         const Explanation e = file.Explain();
-        const bool restricted = file.single.editor.config.RunTypeRestricted;
-        const Explanation &defaults = Defaults(restricted);
+        const Explanation defaults = a.json || a.nonDefault ? file.Defaults() : Explanation();
         QJsonArray settings;
         const QString prefix = several ? Printable(path) + QStringLiteral(": ") : QString();
         for (int i = 0; i < e.settings.size(); ++i) {
             const SettingShown &shown = e.settings[i];
             const Setting &s = *shown.setting;
+            const int n = s.control->switchNumber;
             if (a.nonDefault && shown.value == defaults.settings[i].value)
                 continue;
-            if (a.changed && !SettingDiffers(s, e.values[s.control->switchNumber], e.toured[s.control->switchNumber]))
+            if (a.changed && !SettingDiffers(s, e.values[n], e.toured[n]))
                 continue;
             if (a.json)
                 settings.append(SettingJson(shown, defaults.settings[i].value));
@@ -210,7 +218,7 @@ int Get(const Arguments &a, const Editor &editor, QTextStream &out, QTextStream 
     if (!file.read)
         return CliFileFailed;
     const Explanation e = file.Explain();
-    const Explanation &defaults = Defaults(file.single.editor.config.RunTypeRestricted);
+    const Explanation defaults = a.json ? file.Defaults() : Explanation();
     QJsonArray values;
     for (const Setting *s : settings) {
         const int i = int(s - AllSettings().data());
@@ -345,7 +353,7 @@ int Diff(const Arguments &a, const Editor &editor, QTextStream &out, QTextStream
     }
     const Explanation ea = fa.Explain();
     const Explanation eb = fb.Explain();
-    const Explanation &defaults = Defaults(editor.config.RunTypeRestricted);
+    const Explanation defaults = a.json ? fa.Defaults() : Explanation();
     QJsonArray settings, switches;
     bool differ = false;
     for (int i = 0; i < ea.settings.size(); ++i) {

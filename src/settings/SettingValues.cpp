@@ -156,8 +156,16 @@ Explanation ExplainSettings(const SwitchStore &store, bool restricted, const Use
     e.messages = quiet.texts();
     for (const Setting &s : AllSettings()) {
         SettingShown v{&s, {}, {}};
-        if (const ControlState *state = shown[s.page].Find(s.control->name))
+        const PageState &page = shown[s.page];
+        if (const ControlState *state = page.Find(s.control->name))
             v.state = *state;
+        // A user font group's box and list go grey with the frame they stand in.
+        for (FontGroup group : {FontGroup::IsoStyle, FontGroup::MaterialList}) {
+            const FontGroupControls &g = FontGroupControlsOf(group);
+            const ControlState *frame = page.Find(g.frame);
+            if (frame && !frame->enabled && (s.control->name == g.check || s.control->name == g.list))
+                v.state.enabled = false;
+        }
         v.value = ValueWords(*s.control, v.state);
         e.settings.append(v);
     }
