@@ -40,7 +40,7 @@ bool IsKeyAssignment(const QString &arg)
 
 // The options and the other arguments of a command line.
 struct Arguments {
-    bool json = false, dryRun = false, changed = false, nonDefault = false;
+    bool json = false, dryRun = false, changed = false, nonDefault = false, keysOnly = false;
     QStringList files, keys;
     QVector<QPair<QString, QString>> assignments;
 };
@@ -58,6 +58,8 @@ Arguments Split(const QString &command, const QStringList &args)
             a.changed = true;
         else if (arg == QLatin1String("--non-default"))
             a.nonDefault = true;
+        else if (arg == QLatin1String("--keys") && command == QLatin1String("settings"))
+            a.keysOnly = true;
         else
             rest << arg;
     }
@@ -432,7 +434,12 @@ int RunSettingsCommand(const QString &command, const QStringList &args, Editor &
 {
     const Arguments a = Split(command, args);
     if (command == QLatin1String("settings")) {
-        out << (a.json ? Json(SettingsSchemaJson()) : SettingsReference());
+        if (a.keysOnly) {
+            for (const Setting &setting : AllSettings())
+                out << setting.key << '\n';
+        } else {
+            out << (a.json ? Json(SettingsSchemaJson()) : SettingsReference());
+        }
         return CliDone;
     }
     if (command == QLatin1String("explain"))

@@ -130,14 +130,21 @@ QString SettingKind(const ControlEntry &c)
     }
 }
 
-QStringList SettingChoices(const ControlEntry &c)
+const QStringList &SettingChoices(const ControlEntry &c)
 {
-    if (IsWeldTable(c))
-        return WeldTableCaptions();
+    // The descriptions live as long as the program: their choices are made once.
+    static QHash<const ControlEntry *, QStringList> made;
+    auto it = made.find(&c);
+    if (it != made.end())
+        return *it;
     QStringList choices;
-    for (const QString &item : c.items)
-        choices << (c.bind == Bind::List ? item.simplified() : CaptionAsShown(item).simplified());
-    return choices;
+    if (IsWeldTable(c)) {
+        choices = WeldTableCaptions();
+    } else {
+        for (const QString &item : c.items)
+            choices << (c.bind == Bind::List ? item.simplified() : CaptionAsShown(item).simplified());
+    }
+    return *made.insert(&c, choices);
 }
 
 } // namespace swted

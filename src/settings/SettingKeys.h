@@ -44,6 +44,6 @@ QString SettingKind(const ControlEntry &c);
 // The captions of an option group's buttons, as shown (no access keys);
 // a list's items as the description gives them (a list the page fills
 // itself shows its own).
-QStringList SettingChoices(const ControlEntry &c);
+const QStringList &SettingChoices(const ControlEntry &c);
 
 } // namespace swted

@@ -125,9 +125,12 @@ QString ValueWords(const ControlEntry &c, const ControlState &state)
     case Bind::Check:
         return state.checked ? QStringLiteral("on") : QStringLiteral("off");
     case Bind::List:
+        if (!state.items.isEmpty())
+            return state.index >= 0 && state.index < state.items.size() ? state.items[state.index].simplified() : QString();
+        Q_FALLTHROUGH();
     case Bind::Options:
     case Bind::Own: {
-        const QStringList choices = ChoicesShown(c, state);
+        const QStringList &choices = SettingChoices(c);
         return state.index >= 0 && state.index < choices.size() ? choices[state.index] : QString();
     }
     case Bind::Text:
@@ -149,26 +152,32 @@ Explanation ExplainSettings(const SwitchStore &store, bool restricted, const Use
     std::optional<UserFontSession> session;
     if (fonts)
         session = *fonts;
-    QHash<int, PageState> shown;
-    e.stopped = !TourPages(toured, quiet, restricted, session ? &*session : nullptr,
-                           [&shown](int index, const PageState &state) { shown.insert(index, state); });
+    const QVector<Setting> &all = AllSettings();
+    e.settings.resize(all.size());
+    for (int i = 0; i < all.size(); ++i)
+        e.settings[i].setting = &all[i];
+    // Each page's settings take what it shows as it is laid out.
+    auto laidOut = [&e](int index, const PageState &page) {
+        for (SettingShown &v : e.settings) {
+            const Setting &s = *v.setting;
+            if (s.page != index)
+                continue;
+            if (const ControlState *state = page.Find(s.control->name))
+                v.state = *state;
+            // A user font group's box and list go grey with the frame they stand in.
+            for (FontGroup group : {FontGroup::IsoStyle, FontGroup::MaterialList}) {
+                const FontGroupControls &g = FontGroupControlsOf(group);
+                const ControlState *frame = page.Find(g.frame);
+                if (frame && !frame->enabled && (s.control->name == g.check || s.control->name == g.list))
+                    v.state.enabled = false;
+            }
+        }
+    };
+    e.stopped = !TourPages(toured, quiet, restricted, session ? &*session : nullptr, laidOut);
     e.toured = CurrentValues(toured);
     e.messages = quiet.texts();
-    for (const Setting &s : AllSettings()) {
-        SettingShown v{&s, {}, {}};
-        const PageState &page = shown[s.page];
-        if (const ControlState *state = page.Find(s.control->name))
-            v.state = *state;
-        // A user font group's box and list go grey with the frame they stand in.
-        for (FontGroup group : {FontGroup::IsoStyle, FontGroup::MaterialList}) {
-            const FontGroupControls &g = FontGroupControlsOf(group);
-            const ControlState *frame = page.Find(g.frame);
-            if (frame && !frame->enabled && (s.control->name == g.check || s.control->name == g.list))
-                v.state.enabled = false;
-        }
-        v.value = ValueWords(*s.control, v.state);
-        e.settings.append(v);
-    }
+    for (SettingShown &v : e.settings)
+        v.value = ValueWords(*v.setting->control, v.state);
     return e;
 }
 
