@@ -158,6 +158,14 @@ int main(int argc, char *argv[])
             QToolTip::showText(list->mapToGlobal(QPoint(list->width() / 2, list->height())), list->toolTip(), list);
             SaveScreen(&window, out + QStringLiteral("/tooltip.png"));
             QToolTip::hideText();
+            // Its context menu: back to the file's value or the default, and
+            // the setting's key.
+            QTimer::singleShot(300, &window, [&window, out] {
+                SaveScreen(&window, out + QStringLiteral("/context-menu.png"));
+                if (QWidget *menu = QApplication::activePopupWidget())
+                    menu->close();
+            });
+            emit list->customContextMenuRequested(QPoint(list->width() / 2, list->height() / 2));
             window.UndoCommand();
         }
         if (auto *field = window.findChild<QLineEdit *>(QStringLiteral("txtSearchSettings"))) {
