@@ -5,6 +5,7 @@
 // OPL and OPS files name through a Karven.fls beside them. Prints the median time of each over several
 // rounds and their ratio.
 // Usage: bench_lint [FILES] [ROUNDS]
+#include "BenchSupport.h"
 #include "model/OptionsReader.h"
 #include "pages/PageTour.h"
 #include "pages/UserFontGroup.h"
@@ -21,23 +22,9 @@
 #include <vector>
 
 using namespace swted;
+using bench::Median;
+using bench::Seconds;
 
-namespace {
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <class F> double Seconds(F f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -46,21 +33,7 @@ int main(int argc, char **argv)
     EditorConfiguration config;
     LoadEditorConfiguration(QStringLiteral(SWTED_SOURCE_DIR "/data"), config);
     QTemporaryDir work;
-    const QStringList examples = QDir(QStringLiteral(SWTED_SOURCE_DIR "/examples")).entryList({"PLANT.*"}, QDir::Files);
-    QStringList files;
-    for (int i = 0; i < count; ++i) {
-        const QString example = examples[i % examples.size()];
-        const QString path = work.filePath(QStringLiteral("F%1.").arg(i) + example.section(QLatin1Char('.'), -1));
-        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/") + example, path);
-        files << path;
-    }
-    QDir(work.path()).mkpath(QStringLiteral("userfont"));
-    QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/userfont/USER.FIF"), work.filePath(QStringLiteral("userfont/USER.FIF")));
-    {
-        QFile fls(work.filePath(QStringLiteral("Karven.fls")));
-        if (fls.open(QIODevice::WriteOnly))
-            fls.write("FONT-INFORMATION-FILE userfont\\USER.FIF\n");
-    }
+    const QStringList files = bench::MakeExampleFiles(work, count);
 
     QString sink;
     auto show = [&] {

@@ -5,6 +5,7 @@
 // "set" of one key through its page and a save against "rewrite" (read and
 // save). Prints the median time of each over several rounds and the ratios.
 // Usage: bench_settings [FILES] [ROUNDS]
+#include "BenchSupport.h"
 #include "model/SwitchStore.h"
 #include "settings/SettingValues.h"
 #include "shell/Editor.h"
@@ -22,23 +23,9 @@
 #include <vector>
 
 using namespace swted;
+using bench::Median;
+using bench::Seconds;
 
-namespace {
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <class F> double Seconds(F f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -49,27 +36,8 @@ int main(int argc, char **argv)
     QDir().mkpath(prog);
     for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
         QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + f);
-    const QStringList examples = QDir(QStringLiteral(SWTED_SOURCE_DIR "/examples")).entryList({"PLANT.*"}, QDir::Files);
-    QStringList files;
-    auto makeFiles = [&] {
-        files.clear();
-        for (int i = 0; i < count; ++i) {
-            const QString example = examples[i % examples.size()];
-            const QString path = work.filePath(QStringLiteral("F%1.").arg(i) + example.section(QLatin1Char('.'), -1));
-            QFile::remove(path);
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/") + example, path);
-            QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-            files << path;
-        }
-    };
-    makeFiles();
-    QDir(work.path()).mkpath(QStringLiteral("userfont"));
-    QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/userfont/USER.FIF"), work.filePath(QStringLiteral("userfont/USER.FIF")));
-    {
-        QFile fls(work.filePath(QStringLiteral("Karven.fls")));
-        if (fls.open(QIODevice::WriteOnly))
-            fls.write("FONT-INFORMATION-FILE userfont\\USER.FIF\n");
-    }
+    QStringList files = bench::MakeExampleFiles(work, count);
+    auto makeFiles = [&] { files = bench::MakeExampleFiles(work, count); };
     ScriptedPrompts prompts;
     auto editorFor = [&](const QString &path) {
         auto editor = std::make_unique<Editor>(prompts);

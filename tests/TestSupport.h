@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace swted::test {
@@ -45,6 +48,36 @@ inline QByteArray CrLf(const QStringList &lines)
     for (const QString &l : lines)
         out += l.toLatin1() + "\r\n";
     return out;
+}
+
+// One run of the built swted-cli: its exit status and what it printed.
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+inline CliRun RunSwtedCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), args);
+    if (!p.waitForFinished(60000))
+        qFatal("swted-cli did not finish");
+    return CliRun{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+                  p.readAllStandardError()};
+}
+
+// N=V for every switch at random: zeros, small digits, five-digit and
+// nine-digit values, so that lists go out of range and interlocks fire.
+inline QStringList RandomAssignments(int seed)
+{
+    QRandomGenerator random(seed);
+    QStringList set;
+    for (int n = 1; n <= 140; ++n) {
+        const quint32 kind = random.bounded(4);
+        const qint64 v = kind == 0 ? 0 : kind == 1 ? random.bounded(10) : kind == 2 ? random.bounded(100000) : random.bounded(999999999);
+        set << QStringLiteral("%1=%2").arg(n).arg(v);
+    }
+    return set;
 }
 
 } // namespace swted::test

@@ -13,21 +13,8 @@ namespace {
 
 const QString Golden = QStringLiteral(SWTED_TEST_DATA "/golden/");
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), args);
-    if (!p.waitForFinished(60000))
-        qFatal("swted-cli did not finish");
-    return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-               p.readAllStandardError()};
-}
+using Run = CliRun;
+Run Cli(const QStringList &args) { return RunSwtedCli(args); }
 
 } // namespace
 

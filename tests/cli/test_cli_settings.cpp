@@ -18,18 +18,7 @@ class TestCliSettings : public QObject {
     QTemporaryDir *work = nullptr;
     QString prog;
 
-    struct Run {
-        int status = -1;
-        QByteArray out, err;
-    };
-    Run Cli(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), QStringList{"--program-dir", prog} + args);
-        if (!p.waitForFinished(60000))
-            qFatal("swted-cli did not finish");
-        return Run{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    CliRun Cli(const QStringList &args) { return RunSwtedCli(QStringList{"--program-dir", prog} + args); }
     QString Example(const QString &name, const QString &type = "OPT")
     {
         const QString path = work->filePath(name + "." + type);
@@ -85,14 +74,14 @@ private slots:
         const QString a = Example("A");
         if (!prepare.isEmpty())
             QCOMPARE(Cli(QStringList{"set", a} + prepare.split(' ')).status, 0);
-        const Run same = Cli({"diff", a, a});
+        const CliRun same = Cli({"diff", a, a});
         QCOMPARE(same.status, 0);
         QCOMPARE(same.out, QByteArray());
         const QString b = work->filePath("B.OPT");
         QFile::copy(a, b);
-        const Run set = Cli({"set", b, assignment});
+        const CliRun set = Cli({"set", b, assignment});
         QVERIFY2(set.status == 0, set.err.constData());
-        const Run diff = Cli({"diff", a, b});
+        const CliRun diff = Cli({"diff", a, b});
         QCOMPARE(diff.status, 1);
         QCOMPARE(DiffKeys(diff.out), keys);
     }
@@ -132,7 +121,7 @@ private slots:
         const QString path = Example("JOB");
         const QByteArray before = ReadBytes(path);
         args.insert(1, path);
-        const Run r = Cli(args);
+        const CliRun r = Cli(args);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(said.toUtf8()), r.err.constData());
         QCOMPARE(ReadBytes(path), before);
@@ -148,14 +137,14 @@ private slots:
         const QString missing = work->filePath("MISSING.OPT");
         const QString key = "plotted-iso.paper-settings.sheet-size";
 
-        const Run dry = Cli({"set", "--dry-run", good, key + "=European A1"});
+        const CliRun dry = Cli({"set", "--dry-run", good, key + "=European A1"});
         QCOMPARE(dry.status, 0);
         QCOMPARE(dry.out, (good + ": 14 4 1\n" + good + ": " + key
                            + ": European A4 paper size (210 x 297 mm) -> European A1 paper size (594 x 841 mm)\n")
                               .toUtf8());
         QCOMPARE(ReadBytes(good), ReadBytes(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPT")));
 
-        const Run r = Cli({"set", missing, good, key + "=European A1"});
+        const CliRun r = Cli({"set", missing, good, key + "=European A1"});
         QVERIFY(r.status != 0);
         QVERIFY2(r.out.endsWith("set: 1 changed, 0 unchanged, 1 refused\n"), r.out.constData());
         QCOMPARE(Cli({"get", good, key}).out, QByteArray("European A1 paper size (594 x 841 mm)\n"));

@@ -582,16 +582,7 @@ private slots:
         const QString path = work->filePath("GEN." + type);
         QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.") + type, path);
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        // Small digits, nines, whole nine-digit values and zeros, so that
-        // lists go out of range and interlocks fire.
-        QRandomGenerator random(seed);
-        QStringList set{"set", path};
-        for (int n = 1; n <= 140; ++n) {
-            const quint32 kind = random.bounded(4);
-            const qint64 v = kind == 0 ? 0 : kind == 1 ? random.bounded(10) : kind == 2 ? random.bounded(100000) : random.bounded(999999999);
-            set << QStringLiteral("%1=%2").arg(n).arg(v);
-        }
-        run(set);
+        run(QStringList{"set", path} + RandomAssignments(seed));
         const QString copy = work->filePath("cli/GEN." + type);
         QDir().mkpath(work->filePath("cli"));
         QFile::copy(path, copy);

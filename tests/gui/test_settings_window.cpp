@@ -26,35 +26,15 @@ using namespace swted::test;
 class TestSettingsWindow : public QObject, protected MainWindowFixture {
     Q_OBJECT
 
-    struct Run {
-        int status = -1;
-        QByteArray out, err;
-    };
-    Run Cli(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(SWTED_BINARY_DIR "/swted-cli"), QStringList{"--program-dir", prog} + args);
-        if (!p.waitForFinished(60000))
-            qFatal("swted-cli did not finish");
-        return Run{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
-    // A copy of a bundled example with every switch set at random: small
-    // digits, nines, long values and zeros, so that lists go out of range
-    // and interlocks fire; normalized when asked, so that a tour of the
-    // pages leaves it as it is.
+    CliRun Cli(const QStringList &args) { return RunSwtedCli(QStringList{"--program-dir", prog} + args); }
+    // A copy of a bundled example with every switch set at random;
+    // normalized when asked, so that a tour of the pages leaves it as it is.
     QString Generated(const QString &name, const QString &type, int seed, bool normalized)
     {
         const QString path = work->filePath(name + "." + type);
         QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.") + type, path);
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        QRandomGenerator random(seed);
-        QStringList set{"set", path};
-        for (int n = 1; n <= 140; ++n) {
-            const quint32 kind = random.bounded(4);
-            const qint64 v = kind == 0 ? 0 : kind == 1 ? random.bounded(10) : kind == 2 ? random.bounded(100000) : random.bounded(999999999);
-            set << QStringLiteral("%1=%2").arg(n).arg(v);
-        }
-        Cli(set);
+        Cli(QStringList{"set", path} + RandomAssignments(seed));
         if (normalized)
             Cli({"normalize", path});
         return path;
@@ -173,7 +153,7 @@ private slots:
         if (restricted)
             Restrict();
         const QString path = Generated("GEN", type, seed, false);
-        const Run r = Cli({"explain", "--json", path});
+        const CliRun r = Cli({"explain", "--json", path});
         QCOMPARE(r.status, 0);
         const QJsonObject doc = QJsonDocument::fromJson(r.out).object();
         const QJsonArray settings = doc["settings"].toArray();
@@ -235,7 +215,7 @@ private slots:
         QFile::copy(byKey, byMouse);
         const QByteArray before = ReadBytes(byKey);
 
-        const Run set = Cli({"set", byKey, key + "=" + value});
+        const CliRun set = Cli({"set", byKey, key + "=" + value});
         const Setting *s = FindSetting(key);
         QVERIFY(s);
         QVERIFY(window->StartUp(byMouse, prog));
