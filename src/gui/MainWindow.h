@@ -2,6 +2,7 @@
 
 #include "pages/PageTable.h"
 #include "gui/pages/PageWindow.h"
+#include "settings/SettingFilters.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -134,6 +135,8 @@ private:
     // the event was taken.
     bool SearchFieldEvent(QEvent *event);
     void ChooseSearchResult(QListWidgetItem *item);
+    // What the search's filter words keep, now.
+    FilterSets SearchFilterSets();
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
@@ -185,6 +188,7 @@ public:
     QToolBar *searchBar = nullptr;
     QListWidget *searchResults = nullptr;
     QLabel *searchCount = nullptr; // how many settings the words found
+    QToolButton *searchFilters = nullptr; // offers the filter words
     QAction *munFilOpen = nullptr;
     QMenu *mnuFilRecent = nullptr;
     QAction *mnuFilClose = nullptr;

@@ -1,15 +1,19 @@
 // The search bar beside the menus: words find settings on every page.
 #include "gui/MainWindow.h"
 
+#include "model/SwitchStore.h"
 #include "pages/SettingSearch.h"
+#include "settings/SettingFilters.h"
 #include "shell/Editor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace swted {
 
@@ -37,6 +41,33 @@ void MainWindow::BuildSearch()
     searchCount->setContentsMargins(0, 0, 6, 0);
     searchBar->addWidget(searchCount);
     searchBar->addWidget(searchField);
+    // The filters, for a user who does not know their words: each puts its
+    // word in the field.
+    searchFilters = new QToolButton(searchBar);
+    searchFilters->setObjectName(QStringLiteral("btnSearchFilters"));
+    searchFilters->setText(QStringLiteral("Filters"));
+    searchFilters->setToolTip(QStringLiteral("Show only the settings changed, not at their default, or differing from "
+                                             "the compared file (@changed, @non-default, @differs)"));
+    searchFilters->setAccessibleName(QStringLiteral("Search filters"));
+    searchFilters->setPopupMode(QToolButton::InstantPopup);
+    auto *filters = new QMenu(searchFilters);
+    filters->setObjectName(QStringLiteral("mnuSearchFilters"));
+    const QStringList captions{QStringLiteral("&Changed settings"), QStringLiteral("&Non-default settings"),
+                               QStringLiteral("&Differing from the compared file")};
+    const QStringList words = FilterWords();
+    for (int i = 0; i < words.size(); ++i) {
+        const QString word = words[i];
+        QAction *a = filters->addAction(captions[i] + QStringLiteral("\t") + word);
+        connect(a, &QAction::triggered, this, [this, word] {
+            QString text = searchField->text().trimmed();
+            if (!text.split(QLatin1Char(' ')).contains(word, Qt::CaseInsensitive))
+                text = (text.isEmpty() ? QString() : text + QLatin1Char(' ')) + word;
+            searchField->setText(text);
+            searchField->setFocus();
+        });
+    }
+    searchFilters->setMenu(filters);
+    searchBar->addWidget(searchFilters);
     auto *focus = new QAction(this);
     focus->setShortcut(QKeySequence::Find);
     connect(focus, &QAction::triggered, this, [this] {
@@ -63,7 +94,10 @@ void MainWindow::BuildSearch()
 void MainWindow::ShowSearchResults(const QString &query)
 {
     searchResults->clear();
-    const QVector<SettingHit> hits = editor.file.FileLoaded ? SearchSettings(query) : QVector<SettingHit>();
+    QVector<SettingHit> hits;
+    if (editor.file.FileLoaded)
+        hits = query.contains(QLatin1Char('@')) ? SearchSettings(query, FilterOf(query, SearchFilterSets()))
+                                                : SearchSettings(query);
     for (const SettingHit &hit : hits) {
         // The setting where it stands, its switch, and its tip on a second line.
         QString text = QString::fromLatin1(PageOfIndex(hit.page).caption) + QStringLiteral(" \u203A ") + hit.Where()
@@ -95,6 +129,23 @@ void MainWindow::ShowSearchResults(const QString &query)
     const int width = qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24);
     searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width, height);
     searchResults->show();
+}
+
+// What each filter keeps, from the settings in words: as the pages would
+// store them now, as the file was opened or last saved, and the defaults.
+FilterSets MainWindow::SearchFilterSets()
+{
+    UserFontSession *fonts = &editor.Fonts();
+    SwitchStore now = editor.store;
+    if (const PageWindow *page = ActivePage())
+        RestoreValues(now, page->ValuesShown());
+    SwitchStore opened;
+    RestoreValues(opened, SavedValues(editor.store));
+    SwitchStore defaults;
+    defaults.DefaultAllSwitches();
+    const bool restricted = editor.config.RunTypeRestricted;
+    return MakeFilterSets(ExplainSettings(now, restricted, fonts), ExplainSettings(opened, restricted, fonts),
+                          ExplainSettings(defaults, restricted, fonts));
 }
 
 void MainWindow::ChooseSearchResult(QListWidgetItem *item)

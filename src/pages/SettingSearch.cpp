@@ -115,12 +115,16 @@ QString SettingHit::Where() const
     return parts.join(QStringLiteral(" \u203A "));
 }
 
-QVector<SettingHit> SearchSettings(const QString &query)
+QVector<SettingHit> SearchSettings(const QString &query, const SettingFilter &keep)
 {
-    const QStringList words = query.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words = query.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QVector<SettingHit> hits;
     if (words.isEmpty())
         return hits;
+    const int all = int(words.size());
+    words.erase(std::remove_if(words.begin(), words.end(), [](const QString &w) { return w.startsWith(QLatin1Char('@')); }),
+                words.end());
+    const bool filtered = words.size() < all;
     QVector<int> ranks;
     for (int index : AvailablePagesInStripOrder()) {
         const PageDescription &page = *PageDescriptionOf(index);
@@ -132,6 +136,8 @@ QVector<SettingHit> SearchSettings(const QString &query)
             if (c.bind == Bind::Own && !c.caption.isEmpty())
                 groups[c.panel] = CaptionAsShown(c.caption);
             if (c.bind == Bind::Rule || c.bind == Bind::Label || c.switchNumber <= 0)
+                continue;
+            if (filtered && (!keep || !keep(index, c)))
                 continue;
             // Option and check captions carry access keys; list items are
             // shown as they stand ("Supports & Message").

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace swted {
 
 // Where a setting is edited: its page, sub-page, panel and control, and the
@@ -31,7 +33,12 @@ struct SettingHit {
 // settings whose own caption holds the words, then those found by their
 // panel or frame, then by their items, then by their tip; within each, the
 // order of the tab strip and of each page.
-QVector<SettingHit> SearchSettings(const QString &query);
+//
+// Words that start with '@' are filters, which the caller answers through
+// keep: only the settings it keeps are listed; a query of filters alone
+// lists every setting kept.
+using SettingFilter = std::function<bool(int page, const ControlEntry &c)>;
+QVector<SettingHit> SearchSettings(const QString &query, const SettingFilter &keep = {});
 
 // The access key of a caption: the letter after a single '&', in upper
 // case; a null QChar for none ("&&" is a literal ampersand).

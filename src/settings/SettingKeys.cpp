@@ -108,11 +108,13 @@ const Setting *FindSetting(const QString &key)
 
 const Setting *SettingOfControl(int page, const QString &controlName)
 {
-    for (const Setting &s : AllSettings()) {
-        if (s.page == page && s.control->name == controlName)
-            return &s;
-    }
-    return nullptr;
+    static const QHash<QString, const Setting *> byControl = [] {
+        QHash<QString, const Setting *> controls;
+        for (const Setting &s : AllSettings())
+            controls.insert(QString::number(s.page) + QLatin1Char(' ') + s.control->name, &s);
+        return controls;
+    }();
+    return byControl.value(QString::number(page) + QLatin1Char(' ') + controlName);
 }
 
 QString SettingKind(const ControlEntry &c)

@@ -13,7 +13,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -172,6 +176,26 @@ private slots:
         for (const QJsonValue &v : doc["messages"].toArray())
             said << v.toString();
         QCOMPARE(said, prompts->texts());
+    }
+
+    // The search bar's filters: after one change, @changed lists exactly
+    // that setting, and its menu puts the word in the field.
+    void searchFilters()
+    {
+        const QString path = Generated("FILTER", "OPT", 5, true);
+        QVERIFY(window->StartUp(path, prog));
+        window->show();
+        GoTo(0);
+        window->ActivePage()->ShowSubPage(2);
+        window->ActivePage()->Get<QCheckBox>("Opt_3_Check")->click();
+        auto *menu = window->searchFilters->menu();
+        QCOMPARE(menu->actions().size(), 3);
+        menu->actions().first()->trigger();
+        QCOMPARE(window->searchField->text(), QStringLiteral("@changed"));
+        QCOMPARE(window->searchResults->count(), 1);
+        QCOMPARE(window->searchResults->item(0)->data(Qt::UserRole + 2).toString(), QStringLiteral("Opt_3_Check"));
+        window->searchField->setText("@changed margins");
+        QCOMPARE(window->searchCount->text(), QStringLiteral("No settings found"));
     }
 
     // set by key on a file a tour leaves as it is gives the bytes that the
