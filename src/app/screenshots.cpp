@@ -1,5 +1,6 @@
 // Writes a PNG of the main window with each page and sub-page, opened on an
-// options file, plus the tip windows, the example window and the About window.
+// options file, plus the tip windows, the example window, the settings report
+// (its window and the first page of its PDF) and the About window.
 // Usage: swted-screenshots OUTDIR [FILE]
 #include "pages/PageTable.h"
 #include "gui/pages/PageWindow.h"
@@ -12,6 +13,7 @@
 #include "gui/tools/Example73Window.h"
 #include "gui/tools/EditWindow.h"
 #include "gui/tools/FindWindow.h"
+#include "gui/tools/ReportWindow.h"
 #include "tools/SwitchLocations.h"
 
 #include <QApplication>
@@ -216,6 +218,26 @@ int main(int argc, char *argv[])
             std::printf("%s\n", qPrintable(out + QStringLiteral("/edit-printout-*.png")));
         }
         edit->close();
+    }
+
+    // The settings report, and the first page of its PDF.
+    {
+        ReportWindow report(prompts, SettingsReportInputOf(editor, false), &window);
+        report.show();
+        Save(&report, out + QStringLiteral("/report-dialog.png"));
+        const QString pdf = out + QStringLiteral("/report.pdf");
+        QString error;
+        if (!WriteReportPdf(report.Html(), pdf, &error)) {
+            std::fprintf(stderr, "report: %s\n", qPrintable(error));
+        } else {
+            std::printf("%s\n", qPrintable(pdf));
+            if (!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+                QProcess::execute(QStringLiteral("pdftoppm"),
+                                  {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"),
+                                   pdf, out + QStringLiteral("/report-1")});
+                std::printf("%s\n", qPrintable(out + QStringLiteral("/report-1.png")));
+            }
+        }
     }
 
     AboutWindow about(window.VersionText(), &window);

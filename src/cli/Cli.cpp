@@ -1,5 +1,6 @@
 #include "Cli.h"
 #include "CliSupport.h"
+#include "ReportCommand.h"
 #include "SettingsCommands.h"
 
 #include "model/FileLocks.h"
@@ -53,6 +54,11 @@ const char *const Usage =
     "                             settings back to their defaults\n"
     "  diff [--json] FILE_A FILE_B\n"
     "                             the settings that differ (exit 1), none (exit 0)\n"
+    "  report [--non-default] FILE [-o OUT.pdf|OUT.html]\n"
+    "                             every setting of FILE in words, page by page and\n"
+    "                             panel by panel, as HTML (on standard output without\n"
+    "                             -o) or a PDF file (--non-default: only those not at\n"
+    "                             the default)\n"
     "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
     "directory of this program. A file open in an editor is not changed, nor\n"
     "one the user may not write, unless --force is given.\n"
@@ -130,6 +136,10 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     } else if (command == QLatin1String("show")) {
         if (args.size() != 1)
             return BadUsage(err, QStringLiteral("show needs one FILE"));
+    } else if (command == QLatin1String("report")) {
+        const QString fault = ReportUsageFault(args);
+        if (!fault.isEmpty())
+            return BadUsage(err, fault);
     } else if (IsSettingsCommand(command, args)) {
         const QString fault = SettingsUsageFault(command, args);
         if (!fault.isEmpty())
@@ -184,6 +194,8 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         return CliDone;
     }
 
+    if (command == QLatin1String("report"))
+        return RunReportCommand(args, editor, out, err);
     if (IsSettingsCommand(command, args))
         return RunSettingsCommand(command, args, editor, prompts, out, err);
 

@@ -8,6 +8,7 @@
 #include "pages/ControlWords.h"
 #include "pages/EditHistory.h"
 #include "pages/PageDescriptions.h"
+#include "settings/SettingCompare.h"
 #include "settings/SettingValues.h"
 #include "settings/SettingsText.h"
 #include "shell/FileCommands.h"
@@ -111,9 +112,7 @@ struct ReadOptions {
     // user fonts and run type).
     Explanation Defaults()
     {
-        SwitchStore defaults;
-        defaults.DefaultAllSwitches();
-        return ExplainSettings(defaults, single.editor.config.RunTypeRestricted, &single.editor.Fonts());
+        return DefaultsExplanation(single.editor.config.RunTypeRestricted, &single.editor.Fonts());
     }
 };
 
@@ -356,13 +355,10 @@ int Diff(const Arguments &a, const Editor &editor, QTextStream &out, QTextStream
     const Explanation ea = fa.Explain();
     const Explanation eb = fb.Explain();
     const Explanation defaults = a.json ? fa.Defaults() : Explanation();
+    const Comparison c = CompareSettings(ea, eb);
     QJsonArray settings, switches;
-    bool differ = false;
-    for (int i = 0; i < ea.settings.size(); ++i) {
-        if (ea.settings[i].value == eb.settings[i].value)
-            continue;
-        differ = true;
-        const Setting &s = *ea.settings[i].setting;
+    for (const SettingDifference &d : c.settings) {
+        const int i = d.index;
         if (a.json) {
             QJsonObject o = SettingJson(ea.settings[i], defaults.settings[i].value);
             for (const char *value : {"value", "index", "items", "checked", "text", "enabled"})
@@ -371,24 +367,21 @@ int Diff(const Arguments &a, const Editor &editor, QTextStream &out, QTextStream
             o[QStringLiteral("b")] = Side(eb.settings[i], defaults.settings[i].value);
             settings.append(o);
         } else {
-            out << s.key << ": " << Words(ea.settings[i].value) << " | " << Words(eb.settings[i].value) << '\n';
+            out << d.setting->key << ": " << Words(d.here) << " | " << Words(d.other) << '\n';
         }
     }
-    for (int n : SwitchesNoPageEdits()) {
-        if (ea.values[n] == eb.values[n])
-            continue;
-        differ = true;
+    for (const SwitchDifference &d : c.switches) {
         if (a.json)
-            switches.append(QJsonObject{{QStringLiteral("switch"), n}, {QStringLiteral("a"), int(ea.values[n])},
-                                        {QStringLiteral("b"), int(eb.values[n])}});
+            switches.append(QJsonObject{{QStringLiteral("switch"), d.switchNumber}, {QStringLiteral("a"), int(d.here)},
+                                        {QStringLiteral("b"), int(d.other)}});
         else
-            out << "switch " << n << ": " << ea.values[n] << " | " << eb.values[n] << '\n';
+            out << "switch " << d.switchNumber << ": " << d.here << " | " << d.other << '\n';
     }
     if (a.json)
         out << Json(QJsonObject{{QStringLiteral("a"), a.files[0]}, {QStringLiteral("b"), a.files[1]},
                                 {QStringLiteral("settings"), settings}, {QStringLiteral("otherSwitches"), switches}});
     out.flush();
-    return differ ? 1 : 0;
+    return c.Same() ? 0 : 1;
 }
 
 } // namespace

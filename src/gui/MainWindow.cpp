@@ -1,6 +1,8 @@
 // The main window mdiEdit: start-up, its states with and without a file, closing, and its keys.
 #include "gui/MainWindow.h"
 
+#include "gui/ComparedFile.h"
+
 #include "gui/Twips.h"
 #include "gui/pages/PageViews.h"
 #include "gui/tools/EditWindow.h"
@@ -145,6 +147,8 @@ void MainWindow::EnterNoFileState()
     editor.file.CurrentFilePath.clear();
     editor.file.CurrentFileDirectory.clear();
     editor.file.FileLoaded = false;
+    EndComparison();
+    mnuFilCompare->setEnabled(false);
     mnuFilClose->setEnabled(false);
     mnuFilSave->setEnabled(false);
     mnuFilSaveAs->setEnabled(false);
@@ -158,7 +162,9 @@ void MainWindow::EnterNoFileState()
 
 void MainWindow::EnterFileState()
 {
+    EndComparison(); // a file opened: the comparison was of the one before
     mnuFilClose->setEnabled(true);
+    mnuFilCompare->setEnabled(true);
     mnuFilSave->setEnabled(true);
     mnuFilSaveAs->setEnabled(true);
     mnuTools->setEnabled(true);

@@ -2,11 +2,13 @@
 
 #include "pages/PageTable.h"
 #include "gui/pages/PageWindow.h"
+#include "settings/SettingCompare.h"
 #include "settings/SettingFilters.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -22,6 +24,8 @@ class QMenu;
 
 namespace swted {
 
+struct ComparedFile;
+class DifferencesPanel;
 class EditWindow;
 class Editor;
 class TipWindow;
@@ -54,9 +58,24 @@ public:
     void ShowSearchResults(const QString &query);
     void RedoCommand();
     void AboutCommand();
+    // File > Compare With...: another file read aside, its differences in
+    // the Differences panel and marked on the pages, until End Comparison
+    // or another file is opened.
+    void CompareWithCommand();
+    void EndComparison();
+    // Every difference takes the compared file's value: asked first, one
+    // step of undo.
+    void TakeAllCommand();
+    bool Comparing() const { return compared != nullptr; }
+    const Comparison &CurrentComparison() const { return comparison; }
+    const SwitchValueSet *ComparedValues() const override;
+    QString ComparedName() const override;
+    DifferencesPanel *Differences() const { return differences; }
     // Tools: the find window, and the testing listing of the file being
     // edited in the edit window.
     void FindCommand();
+    // Tools > Settings Report: the report of the settings as the pages show them.
+    void ReportCommand();
     void OSTestingCommand();
     void ShowTestListing();
     EditWindow *Edit() const;
@@ -130,6 +149,9 @@ private:
     // "(Read-Only)" for a file another session holds.
     void UpdateTitle();
     void BuildSearch();
+    // The differences again, for the values the pages would store now.
+    void UpdateComparison(const SwitchValueSet &values);
+    void ChooseSetting(int index, int subPage, const QString &control);
     // Up, Down and Escape in the search field move through or close the
     // results, which close too when the field loses the focus; true when
     // the event was taken.
@@ -167,6 +189,9 @@ private:
     // The size every page window takes: room for the largest page whole.
     QSize pageFrame;
     QPointer<TipWindow> tipWindow;
+    std::unique_ptr<ComparedFile> compared;
+    Comparison comparison;
+    DifferencesPanel *differences = nullptr;
     QPointer<EditWindow> editWindow;
     bool testingTool = false;
     bool unsavedChanges = false; // as last shown by UpdateEditState
@@ -195,8 +220,12 @@ public:
     QAction *mnuFilSave = nullptr;
     QAction *mnuFilSaveAs = nullptr;
     QAction *mnuFilExit = nullptr;
+    QAction *mnuFilCompare = nullptr;
+    QAction *mnuFilEndCompare = nullptr;
+    QAction *mnuEditTakeAll = nullptr;
     QAction *mnuSeaFind = nullptr;
     QAction *mnuTooDefAll = nullptr;
+    QAction *mnuTooReport = nullptr;
     QAction *mnuOSTesting = nullptr;
     QAction *mnuAbout = nullptr;
 };

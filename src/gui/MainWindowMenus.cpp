@@ -6,6 +6,7 @@
 #include "gui/tools/CorrectionsWindow.h"
 #include "gui/tools/EditWindow.h"
 #include "gui/tools/FindWindow.h"
+#include "gui/tools/ReportWindow.h"
 #include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "shell/Editor.h"
@@ -84,6 +85,11 @@ void MainWindow::BuildMenus()
     connect(mnuFilRecent, &QMenu::aboutToShow, this, &MainWindow::UpdateRecentMenu);
     mnuFilClose = mnuFilE->addAction(QStringLiteral("&Close"), this, &MainWindow::CloseOptionsFile);
     mnuFilClose->setObjectName(QStringLiteral("mnuFilClose"));
+    mnuFilCompare = mnuFilE->addAction(QStringLiteral("Compare &With..."), this, &MainWindow::CompareWithCommand);
+    mnuFilCompare->setObjectName(QStringLiteral("mnuFilCompare"));
+    mnuFilEndCompare = mnuFilE->addAction(QStringLiteral("E&nd Comparison"), this, &MainWindow::EndComparison);
+    mnuFilEndCompare->setObjectName(QStringLiteral("mnuFilEndCompare"));
+    mnuFilEndCompare->setEnabled(false);
     mnuFilE->addSeparator()->setObjectName(QStringLiteral("mnuBlank1"));
     mnuFilSave = mnuFilE->addAction(QStringLiteral("&Save"), this, &MainWindow::SaveCommand);
     mnuFilSave->setObjectName(QStringLiteral("mnuFilSave"));
@@ -105,11 +111,17 @@ void MainWindow::BuildMenus()
     mnuEditRedo = mnuEdit->addAction(QStringLiteral("&Redo"), this, &MainWindow::RedoCommand);
     mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
     mnuEditRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    mnuEdit->addSeparator();
+    mnuEditTakeAll = mnuEdit->addAction(QStringLiteral("Take All from &Compared File"), this, &MainWindow::TakeAllCommand);
+    mnuEditTakeAll->setObjectName(QStringLiteral("mnuEditTakeAll"));
+    mnuEditTakeAll->setEnabled(false);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuSeaFind = mnuTools->addAction(QStringLiteral("Find &Option Switch"), this, &MainWindow::FindCommand);
     mnuSeaFind->setObjectName(QStringLiteral("mnuSeaFind"));
+    mnuTooReport = mnuTools->addAction(QStringLiteral("Settings &Report..."), this, &MainWindow::ReportCommand);
+    mnuTooReport->setObjectName(QStringLiteral("mnuTooReport"));
     mnuTooDefAll = mnuTools->addAction(QStringLiteral("Default &All Switches"), this, &MainWindow::DefaultAllCommand);
     mnuTooDefAll->setObjectName(QStringLiteral("mnuTooDefAll"));
     mnuOSTesting = mnuTools->addAction(QStringLiteral("O&STesting"), this, &MainWindow::OSTestingCommand);
@@ -245,6 +257,18 @@ void MainWindow::FindCommand()
     MainWindowPages pages(*this);
     FindWindow find(editor.prompts, pages, this);
     find.exec();
+}
+
+void MainWindow::ReportCommand()
+{
+    // The report shows the page on screen as it stands, as a save would.
+    StoreActivePage();
+    std::optional<ReportWindow> report;
+    {
+        BusyCursor busy(editor.prompts);
+        report.emplace(editor.prompts, SettingsReportInputOf(editor, false), this);
+    }
+    report->exec();
 }
 
 void MainWindow::FileRead()

@@ -48,6 +48,8 @@ void MainWindow::UpdateEditState()
     restrictedLabel->setVisible(editor.file.FileLoaded && editor.config.RunTypeRestricted);
     correctionsButton->setText(CorrectionsNote(int(editor.corrections.size())));
     correctionsButton->setVisible(editor.file.FileLoaded && !editor.corrections.isEmpty());
+    if (editor.file.FileLoaded)
+        UpdateComparison(values);
     UpdateTitle();
     ShowFocusedDigits();
 }

@@ -152,10 +152,15 @@ void MainWindow::ChooseSearchResult(QListWidgetItem *item)
 {
     if (!item)
         return;
-    const int index = item->data(Qt::UserRole).toInt();
-    const int subPage = item->data(Qt::UserRole + 1).toInt();
-    const QString control = item->data(Qt::UserRole + 2).toString();
     searchResults->hide();
+    ChooseSetting(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt(),
+                  item->data(Qt::UserRole + 2).toString());
+}
+
+// A setting found (by a search or in the Differences): its page comes
+// forward through its tab, as a click would, then its sub-page and control.
+void MainWindow::ChooseSetting(int index, int subPage, const QString &control)
+{
     PageWindow *page = ActivePage();
     if (!page || page->Definition().index != index) {
         if (page)

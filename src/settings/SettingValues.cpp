@@ -181,18 +181,16 @@ Explanation ExplainSettings(const SwitchStore &store, bool restricted, const Use
     return e;
 }
 
+Explanation DefaultsExplanation(bool restricted, const UserFontSession *fonts)
+{
+    SwitchStore defaults;
+    defaults.DefaultAllSwitches();
+    return ExplainSettings(defaults, restricted, fonts);
+}
+
 const Explanation &Defaults(bool restricted)
 {
-    static const Explanation defaults[2] = {[] {
-                                                 SwitchStore s;
-                                                 s.DefaultAllSwitches();
-                                                 return ExplainSettings(s, false, nullptr);
-                                             }(),
-                                             [] {
-                                                 SwitchStore s;
-                                                 s.DefaultAllSwitches();
-                                                 return ExplainSettings(s, true, nullptr);
-                                             }()};
+    static const Explanation defaults[2] = {DefaultsExplanation(false, nullptr), DefaultsExplanation(true, nullptr)};
     return defaults[restricted ? 1 : 0];
 }
 

@@ -38,6 +38,10 @@ struct Explanation {
 Explanation ExplainSettings(const SwitchStore &store, bool restricted, const UserFontSession *fonts);
 // The settings of the built-in default values (no user fonts).
 const Explanation &Defaults(bool restricted);
+// The built-in default values as the pages show them beside a file: with
+// its run type and its user fonts, so that a setting is at its default
+// when its value in words is the same here and for the file.
+Explanation DefaultsExplanation(bool restricted, const UserFontSession *fonts);
 
 // What a control shows, in words.
 QString ValueWords(const ControlEntry &c, const ControlState &state);

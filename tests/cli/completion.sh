@@ -25,4 +25,5 @@ expect "plotted-iso.paper-settings.sheet-size" swted-cli get JOB.OPT plotted-iso
 expect "plotted-iso.paper-settings.sheet-size=" swted-cli set JOB.OPT JOB.OPL plotted-iso.paper-settings.sh
 expect "plotted-iso.drawing-margins.left" swted-cli reset JOB.OPT plotted-iso.drawing-margins.l
 expect "--json --keys" swted-cli settings --
+expect "--non-default -o" swted-cli report -
 exit $fail

@@ -132,7 +132,7 @@ private slots:
         for (QAction *a : window->mnuFilE->actions())
             keys += a->isSeparator() ? QChar() : AccessKeyOf(a->text());
         keys.remove(QChar());
-        QCOMPARE(keys, QStringLiteral("ORCSAX"));
+        QCOMPARE(keys, QStringLiteral("ORCWNSAX"));
 
         // A list edited by hand is put right.
         QSettings(store, QSettings::IniFormat).setValue(RecentFiles::Key, QStringList{"", files[0], files[0], "x"});

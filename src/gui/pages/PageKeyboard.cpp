@@ -184,6 +184,10 @@ void PageWindow::DescribeControls()
                 menu.setObjectName(QStringLiteral("ControlMenu"));
                 menu.addAction(QStringLiteral("Reset to Value in &File"), this, [this, name] { ResetControl(name, false); });
                 menu.addAction(QStringLiteral("Reset to &Default"), this, [this, name] { ResetControl(name, true); });
+                if (!host.ComparedName().isEmpty() && w->property("differs").toBool()) {
+                    menu.addAction(QStringLiteral("&Take Value from ") + QString(host.ComparedName()).replace(QLatin1Char('&'), QLatin1String("&&")),
+                                   this, [this, name] { TakeComparedValue(name); });
+                }
                 if (!key.isEmpty()) {
                     menu.addSeparator();
                     menu.addAction(QStringLiteral("Copy Setting &Key"), this, [key] { QGuiApplication::clipboard()->setText(key); });

@@ -66,9 +66,23 @@ void PageWindow::ResetControl(const QString &name, bool toDefault)
     if (!c || c->switchNumber <= 0)
         return;
     const int n = c->switchNumber;
+    PutPositions(name, toDefault ? SwitchStore::DefaultValue(n) : editor.store.GetSavedValue(n));
+}
+
+void PageWindow::TakeComparedValue(const QString &name)
+{
+    const ControlEntry *c = definition.Control(name);
+    const SwitchValueSet *other = host.ComparedValues();
+    if (c && c->switchNumber > 0 && other)
+        PutPositions(name, (*other)[c->switchNumber]);
+}
+
+void PageWindow::PutPositions(const QString &name, int32_t source)
+{
+    const ControlEntry *c = definition.Control(name);
+    const int n = c->switchNumber;
     const SwitchValueSet before = ValuesShown();
     SwitchValueSet after = before;
-    const int32_t source = toDefault ? SwitchStore::DefaultValue(n) : editor.store.GetSavedValue(n);
     after[n] = WithPositionsOf(*c, before[n], source);
     RestoreValues(editor.store, after);
     LayoutForm();

@@ -7,6 +7,7 @@
 #include "pages/EditHistory.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVector>
 #include <QWidget>
 
@@ -37,6 +38,10 @@ public:
     // A page's set-up reached a fatal stop (its message shown): the program
     // is to end, the page that stopped is not to be read back.
     virtual void FatalStop(PageWindow *stopped) = 0;
+    // The file the settings are compared with, while a comparison is on: its
+    // name and its switch values; null when none is.
+    virtual const SwitchValueSet *ComparedValues() const { return nullptr; }
+    virtual QString ComparedName() const { return QString(); }
 };
 
 // A category page on screen: the tab strip, its sub-pages, and the widgets
@@ -96,6 +101,16 @@ public:
     // Puts the positions a control edits back to the file's value or to
     // the switch's default; one step of undo.
     void ResetControl(const QString &name, bool toDefault);
+    // Puts the positions a control edits to the compared file's value; one
+    // step of undo.
+    void TakeComparedValue(const QString &name);
+    // The comparison markers: a control whose value differs from the
+    // compared file carries a blue diamond beside it (with the change
+    // marker's dot when it is changed too) that says the other file's value
+    // in its tooltip and accessible description; the tabs of pages that
+    // differ show their captions in blue. differing: the other file's words
+    // by control name; an empty otherName ends the comparison.
+    void ShowComparison(const QString &otherName, const QHash<QString, QString> &differing, const QSet<int> &pagesDiffering);
     // Gives a control the focus (the first enabled button of a group) and
     // highlights it for a moment.
     void FocusControl(const QString &name);
@@ -178,6 +193,14 @@ private:
     bool showing = false; // the widgets are being set from the state
     SwitchValueSet lastValues{}; // what the page would store, as last shown
     QHash<QString, QWidget *> markers; // change markers by control name
+    // What each control's marker says: whether it changed, in what words,
+    // and the compared file's words for the controls that differ from it.
+    QHash<QString, QPair<bool, QString>> changeMarks;
+    QHash<QString, QString> comparedWords;
+    QString comparedName;
+    void ShowMarker(const QString &name);
+    // Puts the positions a control edits to a source value; one step of undo.
+    void PutPositions(const QString &name, int32_t source);
     // What the page shows for the file's values, for the markers' words;
     // laid out again when those values change.
     ValuesView fileView;
