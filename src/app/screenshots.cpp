@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QToolTip>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -174,9 +175,28 @@ int main(int argc, char *argv[])
             field->setText(QStringLiteral("text size"));
             window.ShowSearchResults(field->text());
             SaveScreen(&window, out + QStringLiteral("/search-results.png"));
+            // A filter: the settings not at their default.
+            field->setText(QStringLiteral("@non-default"));
+            window.ShowSearchResults(field->text());
+            SaveScreen(&window, out + QStringLiteral("/search-filter.png"));
             field->clear();
             if (QWidget *results = window.findChild<QWidget *>(QStringLiteral("lstSearchResults")))
                 results->hide();
+        }
+        // A comparison with another bundled example: the Differences panel,
+        // and the first difference's page with its markers.
+        const QString other = QFileInfo(file).absoluteDir().filePath(
+            QFileInfo(file).suffix().compare(QStringLiteral("OPT"), Qt::CaseInsensitive) == 0 ? QStringLiteral("../PLANT.OPL")
+                                                                                             : QStringLiteral("../PLANT.OPT"));
+        if (QFileInfo::exists(other)) {
+            prompts.dialogResults.push_back(QDir::cleanPath(other));
+            window.CompareWithCommand();
+            if (window.Comparing() && !window.CurrentComparison().settings.isEmpty()) {
+                const SettingDifference &first = window.CurrentComparison().settings.first();
+                window.ChooseSetting(first.setting->page, first.setting->control->subPage, first.setting->control->name);
+                SaveScreen(&window, out + QStringLiteral("/compare.png"));
+            }
+            window.EndComparison();
         }
     }
 

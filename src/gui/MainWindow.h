@@ -71,6 +71,8 @@ public:
     const SwitchValueSet *ComparedValues() const override;
     QString ComparedName() const override;
     DifferencesPanel *Differences() const { return differences; }
+    // A setting found (by a search or in the Differences): its page, sub-page and control come forward.
+    void ChooseSetting(int index, int subPage, const QString &control);
     // Tools: the find window, and the testing listing of the file being
     // edited in the edit window.
     void FindCommand();
@@ -151,7 +153,6 @@ private:
     void BuildSearch();
     // The differences again, for the values the pages would store now.
     void UpdateComparison(const SwitchValueSet &values);
-    void ChooseSetting(int index, int subPage, const QString &control);
     // Up, Down and Escape in the search field move through or close the
     // results, which close too when the field loses the focus; true when
     // the event was taken.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -126,8 +127,12 @@ void MainWindow::ShowSearchResults(const QString &query)
     for (int row = 0; row < qMin(12, searchResults->count()); ++row)
         height += searchResults->sizeHintForRow(row);
     const QPoint at = searchField->mapToGlobal(QPoint(0, searchField->height()));
-    const int width = qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24);
-    searchResults->setGeometry(at.x() + searchField->width() - width, at.y(), width, height);
+    // Right-aligned under the field, and within the screen: long rows are
+    // cut rather than the list run off its left edge.
+    const QRect screen = searchField->screen()->availableGeometry();
+    const int width = qMin(qMax(searchField->width() * 2, searchResults->sizeHintForColumn(0) + 24), screen.width());
+    const int left = qBound(screen.left(), at.x() + searchField->width() - width, screen.right() + 1 - width);
+    searchResults->setGeometry(left, at.y(), width, height);
     searchResults->show();
 }
 
