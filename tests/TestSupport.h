@@ -3,6 +3,7 @@
 #include "model/OptionsDocument.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -78,6 +79,48 @@ inline QStringList RandomAssignments(int seed)
         set << QStringLiteral("%1=%2").arg(n).arg(v);
     }
     return set;
+}
+
+// A program folder for the editor and swted-cli: the bundled configuration
+// and description files.
+inline QString MakeProgramDir(const QString &dir)
+{
+    QDir().mkpath(dir);
+    for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
+        QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, dir + "/" + f);
+    return dir;
+}
+
+// The text of each line before its first ':' ("KEY: A | B" gives KEY).
+inline QStringList LineHeads(const QByteArray &out)
+{
+    QStringList heads;
+    for (const QByteArray &line : out.split('\n')) {
+        if (!line.isEmpty())
+            heads << QString::fromUtf8(line.left(line.indexOf(':')));
+    }
+    return heads;
+}
+
+// The lines of a PDF's text, page by page (pdftotext -layout), blanks made one.
+inline QVector<QStringList> PdfPages(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished();
+    QVector<QStringList> pages;
+    QStringList texts = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!texts.isEmpty() && texts.last().trimmed().isEmpty())
+        texts.removeLast();
+    for (const QString &page : texts) {
+        QStringList lines;
+        for (const QString &line : page.split(QLatin1Char('\n'))) {
+            if (!line.simplified().isEmpty())
+                lines << line.simplified();
+        }
+        pages << lines;
+    }
+    return pages;
 }
 
 } // namespace swted::test

@@ -25,6 +25,7 @@ class QMenu;
 namespace swted {
 
 struct ComparedFile;
+struct FileDialogRequest;
 class DifferencesPanel;
 class EditWindow;
 class Editor;
@@ -137,6 +138,8 @@ private:
     // Where the Open dialog starts: the current file's folder, else the
     // folder of the file last opened or saved.
     QString OpenFolder() const;
+    // The open dialog of a configured options file, titled.
+    FileDialogRequest OpenRequest(const QString &title) const;
     void RecordEdit(const SwitchValueSet &before, const SwitchValueSet &after, const EditOrigin &origin);
     // Undo and redo: the store takes the values of the step made at origin.
     void GoToValues(const std::optional<SwitchValueSet> &values, const EditOrigin &origin);

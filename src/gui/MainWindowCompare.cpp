@@ -22,12 +22,7 @@ QString MainWindow::ComparedName() const { return compared ? compared->name : QS
 
 void MainWindow::CompareWithCommand()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Compare With");
-    request.filter = DialogFilter(editor.config);
-    request.directory = OpenFolder();
-    request.fileMustExist = true;
-    const std::optional<QString> chosen = editor.prompts.GetOpenFileName(request);
+    const std::optional<QString> chosen = editor.prompts.GetOpenFileName(OpenRequest(QStringLiteral("Compare With")));
     if (!chosen)
         return;
     auto other = std::make_unique<ComparedFile>();

@@ -22,6 +22,16 @@ bool MainWindow::ReadyToOpen()
     return QuerySaveChanges(editor);
 }
 
+FileDialogRequest MainWindow::OpenRequest(const QString &title) const
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = DialogFilter(editor.config);
+    request.directory = OpenFolder();
+    request.fileMustExist = true;
+    return request;
+}
+
 QString MainWindow::OpenFolder() const
 {
     if (!editor.file.CurrentFileDirectory.isEmpty())
@@ -34,12 +44,7 @@ void MainWindow::OpenOptionsFile()
 {
     if (!ReadyToOpen())
         return;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Open Options File");
-    request.filter = DialogFilter(editor.config);
-    request.directory = OpenFolder();
-    request.fileMustExist = true;
-    const std::optional<QString> chosen = editor.prompts.GetOpenFileName(request);
+    const std::optional<QString> chosen = editor.prompts.GetOpenFileName(OpenRequest(QStringLiteral("Open Options File")));
     if (!chosen)
         return; // the file on screen stays open and unchanged
     OpenChosenFile(*chosen);

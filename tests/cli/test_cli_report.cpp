@@ -19,35 +19,12 @@ class TestCliReport : public QObject {
     QStringList Args(const QStringList &args) const { return QStringList{"--program-dir", prog} + args; }
     static QString Example(const QString &name) { return QStringLiteral(SWTED_SOURCE_DIR "/examples/") + name; }
 
-    // The lines of a PDF's text, page by page (pdftotext -layout), blanks made one.
-    static QVector<QStringList> PdfPages(const QString &path)
-    {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-        p.waitForFinished();
-        QVector<QStringList> pages;
-        QStringList texts = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-        if (!texts.isEmpty() && texts.last().trimmed().isEmpty())
-            texts.removeLast();
-        for (const QString &page : texts) {
-            QStringList lines;
-            for (const QString &line : page.split(QLatin1Char('\n'))) {
-                if (!line.simplified().isEmpty())
-                    lines << line.simplified();
-            }
-            pages << lines;
-        }
-        return pages;
-    }
 
 private slots:
     void init()
     {
         work = new QTemporaryDir;
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
+        prog = MakeProgramDir(work->filePath("prog"));
     }
     void cleanup() { delete work; }
 

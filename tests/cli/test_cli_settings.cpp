@@ -26,25 +26,11 @@ class TestCliSettings : public QObject {
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         return path;
     }
-    // The keys a diff names, in order.
-    static QStringList DiffKeys(const QByteArray &out)
-    {
-        QStringList keys;
-        for (const QByteArray &line : out.split('\n')) {
-            if (!line.isEmpty())
-                keys << QString::fromUtf8(line.left(line.indexOf(':')));
-        }
-        return keys;
-    }
-
 private slots:
     void init()
     {
         work = new QTemporaryDir;
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
+        prog = MakeProgramDir(work->filePath("prog"));
     }
     void cleanup() { delete work; }
 
@@ -83,7 +69,7 @@ private slots:
         QVERIFY2(set.status == 0, set.err.constData());
         const CliRun diff = Cli({"diff", a, b});
         QCOMPARE(diff.status, 1);
-        QCOMPARE(DiffKeys(diff.out), keys);
+        QCOMPARE(LineHeads(diff.out), keys);
     }
 
     // A refused set or reset leaves the file byte for byte as it was, with

@@ -4,6 +4,7 @@
 // bundled configuration and description files, a copy of the block example
 // as JOB.OPT, scripted prompts, an editor and (unless asked not to) the main
 // window.
+#include "TestSupport.h"
 #include "shell/Editor.h"
 #include "gui/MainWindow.h"
 #include "shell/ScriptedPrompts.h"
@@ -31,10 +32,7 @@ struct MainWindowFixture {
         // gives every test a scratch home).
         QStandardPaths::setTestModeEnabled(true);
         work = std::make_unique<QTemporaryDir>();
-        prog = work->filePath("prog");
-        QDir().mkpath(prog);
-        for (const char *f : {"Swted.ini", "TORVA.DES", "VEXA.DES"})
-            QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/data/") + f, prog + "/" + f);
+        prog = MakeProgramDir(work->filePath("prog"));
         job = work->filePath("JOB.OPT");
         QFile::copy(SWTED_SOURCE_DIR "/examples/PLANT.OPT", job);
         QFile(job).setPermissions(QFile::ReadOwner | QFile::WriteOwner);

@@ -39,28 +39,6 @@ QString Shown(const QString &caption)
     return QString(caption).remove(QLatin1Char('&'));
 }
 
-// The text of a PDF page by page (pdftotext), each line with its runs of
-// blanks made one; empty lines left out.
-QVector<QStringList> PdfPages(const QString &path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished();
-    QVector<QStringList> pages;
-    QStringList texts = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!texts.isEmpty() && texts.last().trimmed().isEmpty())
-        texts.removeLast();
-    for (const QString &page : texts) {
-        QStringList lines;
-        for (const QString &line : page.split(QLatin1Char('\n'))) {
-            if (!line.simplified().isEmpty())
-                lines << line.simplified();
-        }
-        pages << lines;
-    }
-    return pages;
-}
-
 QString PdfTool(const QString &tool, const QString &path)
 {
     QProcess p;
@@ -482,7 +460,7 @@ private slots:
         QVERIFY(printed.size() > lines.size());
         QCOMPARE(printed.join(QString()), lines.join(QString()));
         QCOMPARE(printed.first(), lines.first());
-        const QVector<QStringList> text = PdfPages(pdf);
+        const QVector<QStringList> text = swted::test::PdfPages(pdf);
         QCOMPARE(text.size(), printout.pages.size());
         for (int i = 0; i < text.size(); ++i)
             QCOMPARE(text[i], Simplified(printout.pages[i]));
@@ -510,7 +488,7 @@ private slots:
         QCOMPARE(printout.pages[1].size(), printout.pages[0].size());
         QCOMPARE(printout.pages[0].size() * 2 + printout.pages[2].size(), 150);
         QCOMPARE(PdfPageCount(path), 3);
-        QCOMPARE(PdfPages(path)[2].last(), QStringLiteral("line 150"));
+        QCOMPARE(swted::test::PdfPages(path)[2].last(), QStringLiteral("line 150"));
 
         const QString wide = QString(300, QLatin1Char('x')) + QStringLiteral("END");
         auto second = PdfPrinter(work->filePath("wide.pdf"));
