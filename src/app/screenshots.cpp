@@ -260,7 +260,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    AboutWindow about(window.VersionText(), &window);
+    AboutWindow about(window.VersionText(), editor.ProgramDirectory, &window);
     about.show();
     Save(&about, out + QStringLiteral("/about.png"));
     return 0;

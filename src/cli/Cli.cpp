@@ -11,9 +11,11 @@
 #include "shell/Editor.h"
 #include "shell/EditorConfiguration.h"
 #include "shell/FileCommands.h"
+#include "shell/ProgramFolder.h"
 #include "shell/Prompts.h"
 #include "shell/ScriptedPrompts.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <deque>
@@ -59,9 +61,11 @@ const char *const Usage =
     "                             panel by panel, as HTML (on standard output without\n"
     "                             -o) or a PDF file (--non-default: only those not at\n"
     "                             the default)\n"
-    "The program directory (Swted.ini, TORVA.DES, VEXA.DES) defaults to the\n"
-    "directory of this program. A file open in an editor is not changed, nor\n"
-    "one the user may not write, unless --force is given.\n"
+    "Swted.ini, TORVA.DES and VEXA.DES are read from --program-dir DIR, or\n"
+    "SWTED_PROGRAM_DIR; otherwise from the first folder that holds Swted.ini of:\n"
+    "this program's own folder, /etc/swted, the installed share/swted (swted-cli\n"
+    "types names the folder in use). A file open in an editor is not changed,\n"
+    "nor one the user may not write, unless --force is given.\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 bad usage,\n"
     "3 configuration missing or malformed, 4 lint found messages or values the\n"
     "pages would change, or normalize changed values, 5 a file is open in an editor.\n"
@@ -100,15 +104,20 @@ int BadUsage(QTextStream &err, const QString &why)
     return CliBadUsage;
 }
 
-int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err)
+int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err,
+           const QString &namedProgramDirectory)
 {
     QStringList args = arguments;
-    QString programDirectory = executableDirectory;
+    QString programDirectory = namedProgramDirectory;
     bool force = false;
     while (!args.isEmpty() && args.front().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--help")) {
             out << Usage;
+            return CliDone;
+        }
+        if (option == QLatin1String("--version")) {
+            out << "swted-cli " << VersionNumber() << '\n';
             return CliDone;
         }
         if (option == QLatin1String("--force")) {
@@ -180,8 +189,8 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
     Editor editor(prompts);
     editor.commandLine = true;
     editor.force = force;
-    editor.ProgramDirectory = WithTrailingSeparator(programDirectory);
-    if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, prompts))
+    if (!FindEditorConfiguration(ProgramFolderPlaces(programDirectory, executableDirectory), editor.ProgramDirectory,
+                                 editor.config, prompts))
         return CliBadConfiguration;
 
     if (command == QLatin1String("types")) {
@@ -191,6 +200,7 @@ int RunCli(const QStringList &arguments, const QString &executableDirectory, QTe
         }
         out << "filter: " << editor.config.OpenFilter << '\n';
         out << "restricted: " << (editor.config.RunTypeRestricted ? "yes" : "no") << '\n';
+        out << "folder: " << Printable(QDir::cleanPath(editor.ProgramDirectory)) << '\n';
         return CliDone;
     }
 

@@ -19,7 +19,11 @@ enum CliStatus {
 };
 
 // Runs one command line of the tool (the arguments after the program name).
-// Results go to out, messages and usage errors to err.
-int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err);
+// Results go to out, messages and usage errors to err. The configuration is
+// looked for beside the executable, in /etc/swted and the installed
+// share/swted, unless a folder is named (SWTED_PROGRAM_DIR; --program-dir
+// overrides it).
+int RunCli(const QStringList &arguments, const QString &executableDirectory, QTextStream &out, QTextStream &err,
+           const QString &namedProgramDirectory = QString());
 
 } // namespace swted

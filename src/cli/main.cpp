@@ -29,7 +29,8 @@ int main(int argc, char *argv[])
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = swted::RunCli(arguments, QCoreApplication::applicationDirPath(), out, err);
+    const int status = swted::RunCli(arguments, QCoreApplication::applicationDirPath(), out, err,
+                                     qEnvironmentVariable("SWTED_PROGRAM_DIR"));
     out.flush();
     err.flush();
     return status;

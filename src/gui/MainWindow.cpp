@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "shell/Editor.h"
 #include "shell/FileCommands.h"
+#include "shell/ProgramFolder.h"
 #include "shell/Prompts.h"
 #include "tools/SwitchLocations.h"
 #include "gui/pages/TipWindow.h"
@@ -114,9 +115,8 @@ bool MainWindow::StartUp(const QString &commandLine, const QString &programDirec
     versionText = ComposeVersionText(SWTED_VERSION_MAJOR, SWTED_VERSION_MINOR, SWTED_VERSION_PATCH);
     testingTool = TestingToolOn();
     mnuOSTesting->setVisible(testingTool);
-    editor.ProgramDirectory = WithTrailingSeparator(
-        programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory);
-    if (!ReadEditorConfiguration(editor.ProgramDirectory, editor.config, editor.prompts))
+    if (!FindEditorConfiguration(ProgramFolderPlaces(programDirectory, QCoreApplication::applicationDirPath()),
+                                 editor.ProgramDirectory, editor.config, editor.prompts))
         return false;
     editor.file.FileLoaded = false;
     if (!commandLine.isEmpty()) {

@@ -248,7 +248,7 @@ void MainWindow::DefaultAllCommand()
 
 void MainWindow::AboutCommand()
 {
-    AboutWindow about(versionText, this);
+    AboutWindow about(versionText, editor.ProgramDirectory, this);
     about.exec();
 }
 

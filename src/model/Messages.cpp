@@ -204,10 +204,17 @@ QString SaveChangesQuestion(const QString &currentPath)
         + currentPath + CR + QStringLiteral("Save changes to this file now?");
 }
 
-QString ConfigurationMissing(const QString &programDirectoryWithoutSeparator)
+QString ConfigurationMissing(const QStringList &placesWithoutSeparator)
 {
-    return QStringLiteral("Cannot find SWTED.INI.  Please ensure this file is in the directory '")
-        + programDirectoryWithoutSeparator + QStringLiteral("'.");
+    if (placesWithoutSeparator.size() == 1)
+        return QStringLiteral("Cannot find SWTED.INI.  Please ensure this file is in the directory '")
+            + placesWithoutSeparator.front() + QStringLiteral("'.");
+    // Several places were looked in, in this order: each is named, so that
+    // the user can put the file in the one that suits.
+    QString text = QStringLiteral("Cannot find SWTED.INI.  Please ensure this file is in one of the directories");
+    for (const QString &place : placesWithoutSeparator)
+        text += CR + QStringLiteral("'") + place + QStringLiteral("'");
+    return text + QStringLiteral(".");
 }
 
 QString ConfigurationError(const QString &item, int line)

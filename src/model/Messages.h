@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace swted {
 
@@ -58,7 +59,8 @@ QString SaveChangesQuestion(const QString &currentPath);
 QString DefaultAllQuestion();
 
 // The configuration file.
-QString ConfigurationMissing(const QString &programDirectoryWithoutSeparator);
+// One place: the directory looked in; several: each, in the order looked in.
+QString ConfigurationMissing(const QStringList &placesWithoutSeparator);
 QString ConfigurationError(const QString &item, int line);
 
 } // namespace msg

@@ -2,6 +2,7 @@
 
 #include "model/Messages.h"
 #include "model/TextFile.h"
+#include "shell/ProgramFolder.h"
 #include "shell/Prompts.h"
 
 #include <optional>
@@ -22,6 +23,14 @@ QString NormaliseIniValue(const QString &value)
 }
 
 namespace {
+
+QString WithoutSeparator(const QString &directory)
+{
+    QString dir = directory;
+    while (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
+        dir.chop(1);
+    return dir;
+}
 
 bool HasKey(const QString &line, const char *key)
 {
@@ -151,12 +160,8 @@ ConfigurationOutcome LoadEditorConfiguration(const QString &programDirectory, Ed
 {
     const QString path = FindFileNoCase(programDirectory, ConfigurationFileName);
     QStringList lines;
-    if (path.isEmpty() || !ReadTextLines(path, lines)) {
-        QString dir = programDirectory;
-        while (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
-            dir.chop(1);
-        return ConfigurationOutcome{ConfigurationOutcome::Missing, msg::ConfigurationMissing(dir)};
-    }
+    if (path.isEmpty() || !ReadTextLines(path, lines))
+        return ConfigurationOutcome{ConfigurationOutcome::Missing, msg::ConfigurationMissing({WithoutSeparator(programDirectory)})};
     return ParseEditorConfiguration(lines, config);
 }
 
@@ -171,6 +176,23 @@ bool ReadEditorConfiguration(const QString &programDirectory, EditorConfiguratio
         prompts.ShowMessage(Message{outcome.message});
     prompts.EndProgram(3);
     return false;
+}
+
+bool FindEditorConfiguration(const QStringList &places, QString &programDirectory, EditorConfiguration &config,
+                             Prompts &prompts)
+{
+    const QString found = FindProgramFolder(places);
+    if (found.isEmpty() && places.size() > 1) {
+        QStringList looked;
+        for (const QString &place : places)
+            looked << WithoutSeparator(place);
+        prompts.ShowMessage(
+            Message{msg::ConfigurationMissing(looked), OptionsEditorTitle, MessageButtons::Ok, MessageIcon::Stop});
+        prompts.EndProgram(3);
+        return false;
+    }
+    programDirectory = WithTrailingSeparator(found.isEmpty() ? places.value(0) : found);
+    return ReadEditorConfiguration(programDirectory, config, prompts);
 }
 
 } // namespace swted

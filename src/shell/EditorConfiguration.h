@@ -45,4 +45,11 @@ ConfigurationOutcome LoadEditorConfiguration(const QString &programDirectory, Ed
 // and asks for the end of the program (status 3), returning false.
 bool ReadEditorConfiguration(const QString &programDirectory, EditorConfiguration &config, Prompts &prompts);
 
+// Loads the configuration from the first of the places that holds it
+// (ProgramFolderPlaces) and sets programDirectory to that place, with its
+// trailing separator. When none does, the message names every place looked
+// in and the program is asked to end (status 3).
+bool FindEditorConfiguration(const QStringList &places, QString &programDirectory, EditorConfiguration &config,
+                             Prompts &prompts);
+
 } // namespace swted

@@ -1,5 +1,6 @@
 #include "FaultyFileOps.h"
 #include "TestSupport.h"
+#include "shell/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -123,13 +124,15 @@ private slots:
                                    "IDF|PIPING DATA FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"
                                    "filter: KARVEN OPTIONS FILE|*.OPT|OPTIONS LIST|*.OPL|OPTIONS TABLE|*.OPS|"
                                    "HEADER OPTIONS|*.HDR|DEFAULT OPTIONS|*.DEF|PIPING DATA FILE|*.IDF|All Files (*.*)|*.*\n"
-                                   "restricted: no\n"));
+                                   "restricted: no\n"
+                                   "folder: " + QDir::cleanPath(prog).toUtf8() + "\n"));
 
         WriteBytes(work->filePath("swted.INI"), "EXTENSION NOP No options\r\nLEADLINES\r\nID NOOP\r\nHEADLINES 1\r\n\r\n"
                                                 "[RUN TYPE]\r\nPROGRAM=T-KOR\r\n");
         r = Cli({"--program-dir", work->path(), "types"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, QByteArray("NOP|NO OPTIONS|0|NOOP|1|-1\nfilter: NO OPTIONS|*.NOP|All Files (*.*)|*.*\nrestricted: yes\n"));
+        QCOMPARE(r.out, "NOP|NO OPTIONS|0|NOOP|1|-1\nfilter: NO OPTIONS|*.NOP|All Files (*.*)|*.*\nrestricted: yes\nfolder: "
+                            + work->path().toUtf8() + "\n");
     }
 
     void setSwitches()
@@ -365,6 +368,8 @@ private slots:
         Run help = Cli({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage: swted-cli [--program-dir DIR] [--force] COMMAND ..."));
+        Run version = Cli({"--version"});
+        QCOMPARE(version.out, "swted-cli " + swted::VersionNumber().toUtf8() + "\n");
 
         Run r = Cli({"--program-dir", work->path(), "types"});
         QCOMPARE(r.status, 3);
@@ -376,10 +381,18 @@ private slots:
         QCOMPARE(r.err, QByteArray("Error at line 2 in Swted.ini\nProblem reading Leadlines.  Check syntax and ensure there "
                                    "are only blank\nlines before each 'Extension' line in [File Formats] block.\n"));
 
-        // Without --program-dir the executable's own directory is used.
+        // Without --program-dir the executable's own directory is used, unless
+        // SWTED_PROGRAM_DIR names another (--program-dir still wins over it).
         r = Cli({"types"});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.startsWith("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"));
+        qputenv("SWTED_PROGRAM_DIR", QFile::encodeName(work->filePath("none")));
+        r = Cli({"types"});
+        const Run named = Cli(WithProg({"types"}));
+        qunsetenv("SWTED_PROGRAM_DIR");
+        QCOMPARE(r.status, 3);
+        QCOMPARE(r.err, "Cannot find SWTED.INI.  Please ensure this file is in the directory '" + work->filePath("none").toUtf8() + "'.\n");
+        QCOMPARE(named.status, 0);
     }
     // A save on a full disk: exit 1 with the reason, the file byte for byte
     // as it was and its backup too.

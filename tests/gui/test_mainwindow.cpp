@@ -751,16 +751,19 @@ private slots:
         Start(QString());
         QString text;
         QString title;
+        QString folder;
         QTimer::singleShot(0, this, [&] {
             QWidget *about = QApplication::activeModalWidget();
             QVERIFY(about);
             title = about->windowTitle();
             text = about->findChild<QLabel *>("Label1")->text();
+            folder = about->findChild<QLabel *>("FolderLabel")->text();
             QTest::mouseClick(about->findChild<QPushButton *>("Command1"), Qt::LeftButton);
         });
         window->AboutCommand();
         QCOMPARE(title, QStringLiteral("About Options Editor"));
         QCOMPARE(text, QStringLiteral("Options Editor V 1. 0. 0\n\r(For use with KARVEN Versions up to, and including, V8.13.1)"));
+        QCOMPARE(folder, "Configuration (Swted.ini) and descriptions read from:\n" + QDir::cleanPath(prog));
     }
 };
 

@@ -1,7 +1,10 @@
 #include "shell/EditorConfiguration.h"
+#include "shell/ProgramFolder.h"
 #include "shell/ScriptedPrompts.h"
+#include "model/TextFile.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -155,6 +158,65 @@ private slots:
         QCOMPARE(prompts.messages[0].icon, MessageIcon::Stop);
         QCOMPARE(prompts.messages[0].buttons, MessageButtons::Ok);
         QVERIFY(prompts.ended);
+    }
+
+    // The folder of Swted.ini: a named folder alone; otherwise beside the
+    // executable, the site folder, the installed share/swted, the first that
+    // holds it (in any case) wins, and the descriptions come from the same one.
+    void programFolderLookup()
+    {
+        QTemporaryDir root;
+        const QString exe = root.filePath("usr/bin"), site = root.filePath("etc/swted"),
+                      installed = root.filePath("usr/share/swted"), named = root.filePath("named");
+        for (const QString &d : {exe, site, installed, named})
+            QVERIFY(QDir().mkpath(d));
+        QCOMPARE(ProgramFolderPlaces(QString(), exe, site), (QStringList{exe, site, installed}));
+        QCOMPARE(ProgramFolderPlaces(named, exe, site), QStringList{named});
+
+        const QByteArray ini = "EXTENSION OPT X\r\nLEADLINES\r\nID K\r\nHEADLINES 2\r\nOSPL 14\r\n";
+        struct Case {
+            QStringList holders; // folders given a configuration, the file name in them
+            QString named;
+            QString found;       // empty: none, the message names every place
+        };
+        const QVector<Case> cases = {
+            {{installed + "/Swted.ini"}, QString(), installed},
+            {{site + "/SWTED.INI", installed + "/Swted.ini"}, QString(), site},
+            {{exe + "/swted.ini", site + "/Swted.ini", installed + "/Swted.ini"}, QString(), exe},
+            {{installed + "/Swted.ini"}, named, QString()},
+            {{named + "/Swted.ini", exe + "/Swted.ini"}, named, named},
+            {{}, QString(), QString()},
+        };
+        for (const Case &c : cases) {
+            for (const QString &d : {exe, site, installed, named})
+                for (const QString &f : QDir(d).entryList(QDir::Files))
+                    QFile::remove(d + "/" + f);
+            for (const QString &f : c.holders)
+                WriteBytes(f, ini);
+            const QStringList places = ProgramFolderPlaces(c.named, exe, site);
+            ScriptedPrompts prompts;
+            EditorConfiguration config;
+            QString folder;
+            const bool ok = FindEditorConfiguration(places, folder, config, prompts);
+            QCOMPARE(ok, !c.found.isEmpty());
+            if (ok) {
+                QCOMPARE(folder, WithTrailingSeparator(c.found));
+                QCOMPARE(config.FileTypes.size(), 1);
+                QVERIFY(prompts.messages.isEmpty());
+                continue;
+            }
+            QCOMPARE(prompts.messages.size(), 1);
+            QCOMPARE(prompts.messages[0].title, QStringLiteral("Options Editor"));
+            QCOMPARE(prompts.messages[0].icon, MessageIcon::Stop);
+            QVERIFY(prompts.ended);
+            const QString text = prompts.messages[0].text;
+            if (places.size() == 1) {
+                QCOMPARE(text, "Cannot find SWTED.INI.  Please ensure this file is in the directory '" + named + "'.");
+            } else {
+                QCOMPARE(text, "Cannot find SWTED.INI.  Please ensure this file is in one of the directories\r'" + exe
+                                   + "'\r'" + site + "'\r'" + installed + "'.");
+            }
+        }
     }
 
     void malformedFileEndsTheProgram()

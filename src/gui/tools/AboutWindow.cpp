@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "gui/Placement.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -49,7 +50,13 @@ QString AboutWindow::LabelText(const QString &versionText)
         + QStringLiteral("(For use with KARVEN Versions up to, and including, V8.13.1)");
 }
 
-AboutWindow::AboutWindow(const QString &versionText, QWidget *parent) : QDialog(parent)
+QString AboutWindow::FolderText(const QString &programFolder)
+{
+    return QStringLiteral("Configuration (Swted.ini) and descriptions read from:\n")
+        + QDir::toNativeSeparators(QDir::cleanPath(programFolder));
+}
+
+AboutWindow::AboutWindow(const QString &versionText, const QString &programFolder, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Options Editor"));
@@ -76,6 +83,13 @@ AboutWindow::AboutWindow(const QString &versionText, QWidget *parent) : QDialog(
     row->addWidget(picture2);
     auto *v = new QVBoxLayout(this);
     v->addLayout(row);
+    if (!programFolder.isEmpty()) {
+        auto *folder = new QLabel(FolderText(programFolder), this);
+        folder->setObjectName(QStringLiteral("FolderLabel"));
+        folder->setAlignment(Qt::AlignCenter);
+        folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        v->addWidget(folder);
+    }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
