@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted::test;
@@ -459,5 +460,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+SWTED_TEST_GUILESS_MAIN(TestCli)
 #include "test_cli.moc"

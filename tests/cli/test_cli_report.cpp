@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted::test;
@@ -142,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliReport)
+SWTED_TEST_GUILESS_MAIN(TestCliReport)
 #include "test_cli_report.moc"

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliSettings)
+SWTED_TEST_GUILESS_MAIN(TestCliSettings)
 #include "test_cli_settings.moc"

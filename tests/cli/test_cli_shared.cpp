@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -417,5 +418,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliShared)
+SWTED_TEST_GUILESS_MAIN(TestCliShared)
 #include "test_cli_shared.moc"

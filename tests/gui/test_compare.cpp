@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -153,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCompare)
+SWTED_TEST_MAIN(TestCompare)
 #include "test_compare.moc"

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -238,5 +239,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEntry)
+SWTED_TEST_MAIN(TestEntry)
 #include "test_entry.moc"

@@ -31,6 +31,7 @@
 #include <QWheelEvent>
 #include <QMenuBar>
 #include <QTimer>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <memory>
 
@@ -468,5 +469,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEveryday)
+SWTED_TEST_MAIN(TestEveryday)
 #include "test_everyday.moc"

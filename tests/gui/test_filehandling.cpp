@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -175,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileHandling)
+SWTED_TEST_MAIN(TestFileHandling)
 #include "test_filehandling.moc"

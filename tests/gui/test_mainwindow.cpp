@@ -30,6 +30,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTimer>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <memory>
 
@@ -767,5 +768,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+SWTED_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -190,5 +191,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMarkerWords)
+SWTED_TEST_MAIN(TestMarkerWords)
 #include "test_marker_words.moc"

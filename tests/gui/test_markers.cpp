@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -170,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMarkers)
+SWTED_TEST_MAIN(TestMarkers)
 #include "test_markers.moc"

@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPageSize)
+SWTED_TEST_MAIN(TestPageSize)
 #include "test_pagesize.moc"

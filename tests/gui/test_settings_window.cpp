@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -271,5 +272,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettingsWindow)
+SWTED_TEST_MAIN(TestSettingsWindow)
 #include "test_settings_window.moc"

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSysInfo>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -313,5 +314,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSharedFile)
+SWTED_TEST_MAIN(TestSharedFile)
 #include "test_sharedfile.moc"

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -197,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUndo)
+SWTED_TEST_MAIN(TestUndo)
 #include "test_undo.moc"

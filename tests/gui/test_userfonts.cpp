@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTabBar>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -294,5 +295,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUserFonts)
+SWTED_TEST_MAIN(TestUserFonts)
 #include "test_userfonts.moc"

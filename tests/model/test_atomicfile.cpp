@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <cstring>
 #include <sys/stat.h>
@@ -271,5 +272,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAtomicFile)
+SWTED_TEST_GUILESS_MAIN(TestAtomicFile)
 #include "test_atomicfile.moc"

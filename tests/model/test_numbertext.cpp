@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 #include <clocale>
 
@@ -76,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestNumberText)
+SWTED_TEST_APPLESS_MAIN(TestNumberText)
 #include "test_numbertext.moc"

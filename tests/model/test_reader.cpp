@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -394,5 +395,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestReader)
+SWTED_TEST_APPLESS_MAIN(TestReader)
 #include "test_reader.moc"

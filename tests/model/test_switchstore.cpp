@@ -1,5 +1,6 @@
 #include "model/SwitchStore.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -147,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSwitchStore)
+SWTED_TEST_APPLESS_MAIN(TestSwitchStore)
 #include "test_switchstore.moc"

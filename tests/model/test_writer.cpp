@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -423,5 +424,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestWriter)
+SWTED_TEST_APPLESS_MAIN(TestWriter)
 #include "test_writer.moc"

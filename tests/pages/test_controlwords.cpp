@@ -4,6 +4,7 @@
 #include "pages/ControlWords.h"
 #include "pages/PageDescriptions.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -80,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestControlWords)
+SWTED_TEST_APPLESS_MAIN(TestControlWords)
 #include "test_controlwords.moc"

@@ -6,6 +6,7 @@
 #include "shell/ScriptedPrompts.h"
 
 #include <QRandomGenerator>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -114,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCorrections)
+SWTED_TEST_GUILESS_MAIN(TestCorrections)
 #include "test_corrections.moc"

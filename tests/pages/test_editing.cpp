@@ -1,5 +1,6 @@
 // Everyday editing without a window: finding a setting by words, what a
 // control edits, what changed, and undo.
+#include "TestRegistry.h"
 #include "StateHarness.h"
 #include "pages/EditHistory.h"
 #include "pages/SettingSearch.h"
@@ -153,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEditing)
+SWTED_TEST_APPLESS_MAIN(TestEditing)
 #include "test_editing.moc"

@@ -1,5 +1,6 @@
 // The rules of the pages run on page states alone: no window, no widget, no
 // QApplication.
+#include "TestRegistry.h"
 #include "StateHarness.h"
 #include "pages/Bindings.h"
 #include "pages/XDimension_1.h"
@@ -378,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPageState)
+SWTED_TEST_APPLESS_MAIN(TestPageState)
 #include "test_pagestate.moc"

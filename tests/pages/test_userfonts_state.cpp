@@ -1,6 +1,7 @@
 // The user font groups of the iso style page (switch 4) and the material
 // list page (switch 27) on page states: set-up by options file type, the
 // check box and list handlers, the read-back, and the fatal stops.
+#include "TestRegistry.h"
 #include "StateHarness.h"
 
 #include "pages/EditHistory.h"
@@ -481,5 +482,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestUserFontsState)
+SWTED_TEST_APPLESS_MAIN(TestUserFontsState)
 #include "test_userfonts_state.moc"

@@ -1,4 +1,5 @@
 // The iso content page's rules on a page state, without a window.
+#include "TestRegistry.h"
 #include "pages/Bindings.h"
 #include "pages/XIContent_1.h"
 #include "StateHarness.h"
@@ -270,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXIContentRules)
+SWTED_TEST_GUILESS_MAIN(TestXIContentRules)
 #include "test_xicontent_rules.moc"

@@ -1,4 +1,5 @@
 // The rules of the iso style page on its page state: no window.
+#include "TestRegistry.h"
 #include "StateHarness.h"
 #include "model/NumberText.h"
 #include "pages/Bindings.h"
@@ -718,5 +719,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestXIStyleState)
+SWTED_TEST_APPLESS_MAIN(TestXIStyleState)
 #include "test_xistyle_state.moc"

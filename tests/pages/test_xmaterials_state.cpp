@@ -1,4 +1,5 @@
 // The rules of the material list page on page states: no window.
+#include "TestRegistry.h"
 #include "StateHarness.h"
 #include "pages/Bindings.h"
 #include "pages/XMaterials_1.h"
@@ -424,5 +425,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXMaterialsState)
+SWTED_TEST_GUILESS_MAIN(TestXMaterialsState)
 #include "test_xmaterials_state.moc"

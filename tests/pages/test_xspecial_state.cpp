@@ -1,4 +1,5 @@
 // The rules of the specials page on its page state, without a window.
+#include "TestRegistry.h"
 #include "pages/Bindings.h"
 #include "pages/XSpecial_1.h"
 #include "StateHarness.h"
@@ -356,5 +357,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestXSpecialState)
+SWTED_TEST_GUILESS_MAIN(TestXSpecialState)
 #include "test_xspecial_state.moc"

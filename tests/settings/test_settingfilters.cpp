@@ -5,6 +5,7 @@
 #include "settings/SettingFilters.h"
 #include "shell/ScriptedPrompts.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -78,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingFilters)
+SWTED_TEST_GUILESS_MAIN(TestSettingFilters)
 #include "test_settingfilters.moc"

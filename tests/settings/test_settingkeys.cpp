@@ -4,6 +4,7 @@
 #include "settings/SettingsText.h"
 
 #include <QRegularExpression>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -82,5 +83,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingKeys)
+SWTED_TEST_GUILESS_MAIN(TestSettingKeys)
 #include "test_settingkeys.moc"

@@ -10,6 +10,7 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -206,5 +207,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSettingsReport)
+SWTED_TEST_APPLESS_MAIN(TestSettingsReport)
 #include "test_settingsreport.moc"

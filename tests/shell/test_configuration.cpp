@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -240,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestConfiguration)
+SWTED_TEST_APPLESS_MAIN(TestConfiguration)
 #include "test_configuration.moc"

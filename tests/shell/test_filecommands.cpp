@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -384,5 +385,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileCommands)
+SWTED_TEST_GUILESS_MAIN(TestFileCommands)
 #include "test_filecommands.moc"

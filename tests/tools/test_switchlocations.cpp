@@ -5,6 +5,7 @@
 #include "shell/ScriptedPrompts.h"
 #include "tools/SwitchLocations.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 #include <map>
 #include <memory>
@@ -247,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSwitchLocations)
+SWTED_TEST_GUILESS_MAIN(TestSwitchLocations)
 #include "test_switchlocations.moc"

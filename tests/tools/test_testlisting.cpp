@@ -3,6 +3,7 @@
 #include "tools/TestListing.h"
 #include "TestSupport.h"
 
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -262,5 +263,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTestListing)
+SWTED_TEST_GUILESS_MAIN(TestTestListing)
 #include "test_testlisting.moc"

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include "TestRegistry.h"
 #include <QtTest>
 
 using namespace swted;
@@ -247,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBindings)
+SWTED_TEST_MAIN(TestBindings)
 #include "test_bindings.moc"

@@ -1,6 +1,7 @@
 // The pages from the keyboard and to assistive technology: Tab in reading
 // order, help labels and page arrows that take the focus and click on Space
 // or Enter, and that say they are buttons.
+#include "TestRegistry.h"
 #include "gui/ClickLabel.h"
 #include "pages/PageTour.h"
 #include "PageHarness.h"
@@ -169,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyboard)
+SWTED_TEST_MAIN(TestKeyboard)
 #include "test_keyboard.moc"

@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "pages/XDimension_1.h"
 #include "PageHarness.h"
 
@@ -372,5 +373,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXDimension)
+SWTED_TEST_MAIN(TestXDimension)
 #include "test_xdimension.moc"

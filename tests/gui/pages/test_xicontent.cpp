@@ -1,5 +1,6 @@
 // The iso content page on screen: real widgets, clicks, sub-pages, tips,
 // and every message of its lists.
+#include "TestRegistry.h"
 #include "pages/Bindings.h"
 #include "PageHarness.h"
 
@@ -401,5 +402,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXIContent)
+SWTED_TEST_MAIN(TestXIContent)
 #include "test_xicontent.moc"

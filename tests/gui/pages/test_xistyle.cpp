@@ -1,5 +1,6 @@
 // The iso style page driven through its widgets, and the example window of
 // switch 73.
+#include "TestRegistry.h"
 #include "pages/SettingSearch.h"
 #include "PageHarness.h"
 #include "pages/Bindings.h"
@@ -368,5 +369,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXIStyle)
+SWTED_TEST_MAIN(TestXIStyle)
 #include "test_xistyle.moc"

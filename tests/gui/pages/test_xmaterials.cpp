@@ -1,4 +1,5 @@
 // The material list page driven through its widgets.
+#include "TestRegistry.h"
 #include "pages/XMaterials_1.h"
 #include "PageHarness.h"
 #include "pages/SettingSearch.h"
@@ -270,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXMaterials)
+SWTED_TEST_MAIN(TestXMaterials)
 #include "test_xmaterials.moc"

@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "pages/XPlot_1.h"
 #include "PageHarness.h"
 
@@ -396,5 +397,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXPlot)
+SWTED_TEST_MAIN(TestXPlot)
 #include "test_xplot.moc"

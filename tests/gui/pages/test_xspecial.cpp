@@ -1,5 +1,6 @@
 // The specials page and the TORVA window on screen, driven through their
 // widgets.
+#include "TestRegistry.h"
 #include "gui/pages/TorvaWindow.h"
 #include "pages/XSpecial_1.h"
 #include "gui/pages/XSpecial_1View.h"
@@ -384,5 +385,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXSpecial)
+SWTED_TEST_MAIN(TestXSpecial)
 #include "test_xspecial.moc"

@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "pages/XSystem_1.h"
 #include "PageHarness.h"
 
@@ -315,5 +316,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXSystem)
+SWTED_TEST_MAIN(TestXSystem)
 #include "test_xsystem.moc"

@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "pages/XWelding_1.h"
 #include "PageHarness.h"
 
@@ -621,5 +622,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXWelding)
+SWTED_TEST_MAIN(TestXWelding)
 #include "test_xwelding.moc"

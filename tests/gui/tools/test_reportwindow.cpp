@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <functional>
 
@@ -211,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportWindow)
+SWTED_TEST_MAIN(TestReportWindow)
 #include "test_reportwindow.moc"

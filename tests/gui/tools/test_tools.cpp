@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "TestRegistry.h"
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -572,5 +573,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTools)
+SWTED_TEST_MAIN(TestTools)
 #include "test_tools.moc"
