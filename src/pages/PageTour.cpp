@@ -10,12 +10,17 @@ namespace swted {
 
 QVector<int> AvailablePagesInStripOrder()
 {
-    QVector<int> pages;
-    for (const QString &caption : TabCaptionsInStripOrder()) {
-        const int index = PageIndexOfCaption(caption);
-        if (PageAvailable(index))
-            pages.append(index);
-    }
+    // The page table is fixed for the program's run: worked out once (a tour
+    // of every file of a lint asks for it).
+    static const QVector<int> pages = [] {
+        QVector<int> available;
+        for (const QString &caption : TabCaptionsInStripOrder()) {
+            const int index = PageIndexOfCaption(caption);
+            if (PageAvailable(index))
+                available.append(index);
+        }
+        return available;
+    }();
     return pages;
 }
 
