@@ -5,8 +5,16 @@
 #include "model/TextFile.h"
 #include "shell/EditorConfiguration.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+// AddressSanitizer's settings for every harness (ASAN_OPTIONS may still
+// change each): a quarantine of 16 MB instead of 256 (a freed block used
+// again within the next 16 MB freed is still caught; a larger one costs a
+// page fault for most allocations) and allocation stacks of 10 frames
+// instead of 30. This file is included by the one source of its harness.
+extern "C" const char *__asan_default_options() { return "quarantine_size_mb=16:malloc_context_size=10"; }
 
 namespace swted::fuzz {
 
@@ -27,6 +35,27 @@ inline QVector<FileType> BundledTypes()
         || ParseEditorConfiguration(lines, config).kind != ConfigurationOutcome::Ok || config.FileTypes.isEmpty())
         Broken("cannot read the bundled Swted.ini", QString());
     return config.FileTypes;
+}
+
+// An options file input: its first byte chooses the type of the bundled
+// configuration (its index in the list, modulo the list's size), the rest is
+// the file. scripts/fuzz puts that byte in front of the "// Typed seeds:".
+// What the byte holds beyond the index (its quotient by the list's size) is
+// the harness's to use.
+struct TypedFile {
+    QString path; // "/fuzz/FILE." and the type's extension
+    QStringList lines;
+    int more = 0; // the first byte divided by the count of types
+};
+inline std::optional<TypedFile> SplitTypedInput(const QVector<FileType> &types, const uint8_t *data, size_t size)
+{
+    if (size == 0 || types.isEmpty())
+        return std::nullopt;
+    const int count = int(types.size());
+    const FileType &type = types[data[0] % count];
+    return TypedFile{QStringLiteral("/fuzz/FILE.") + type.Extension,
+                     SplitLines(QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))),
+                     data[0] / count};
 }
 
 // What a save writes (head lines regenerated, switch lines rebuilt, the
