@@ -8,7 +8,7 @@ build=${1:-build}
 times=()
 for i in $(seq 20); do
   t0=$(date +%s%N)
-  SWTED_EXIT_AFTER_SHOW=1 QT_QPA_PLATFORM=offscreen "$build/swted" examples/PLANT.OPT 2>/dev/null
+  SWTED_EXIT_AFTER_SHOW=1 QT_QPA_PLATFORM=offscreen "$build/swted" examples/PLANT.OPT >/dev/null 2>&1
   t1=$(date +%s%N)
   times+=($(( (t1 - t0) / 1000 )))
 done
