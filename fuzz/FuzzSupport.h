@@ -5,6 +5,9 @@
 #include "model/TextFile.h"
 #include "shell/EditorConfiguration.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +38,23 @@ inline QVector<FileType> BundledTypes()
         || ParseEditorConfiguration(lines, config).kind != ConfigurationOutcome::Ok || config.FileTypes.isEmpty())
         Broken("cannot read the bundled Swted.ini", QString());
     return config.FileTypes;
+}
+
+// The template of a harness's scratch folder: on the memory file system
+// when there is one, for files written for every input.
+inline QString ScratchTemplate(const char *harness)
+{
+    const QString name = QStringLiteral("/swted-fuzz-") + QLatin1String(harness) + QStringLiteral("-XXXXXX");
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") + name : QDir::tempPath() + name;
+}
+
+// The scratch folder's path with its trailing separator; the harness stops
+// when it could not be made.
+inline QString ScratchFolder(const QTemporaryDir &dir)
+{
+    if (!dir.isValid())
+        Broken("cannot make the scratch folder", dir.errorString());
+    return dir.path() + QLatin1Char('/');
 }
 
 // An options file input: its first byte chooses the type of the bundled

@@ -35,12 +35,9 @@ struct Scratch {
     QByteArray nativeInput;
 
     Scratch()
-        : dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/swted-fuzz-fonts-XXXXXX")
-                                                           : QDir::tempPath() + QStringLiteral("/swted-fuzz-fonts-XXXXXX"))
+        : dir(ScratchTemplate("fonts"))
     {
-        if (!dir.isValid())
-            Broken("cannot make the scratch folder", dir.errorString());
-        folder = dir.path() + QLatin1Char('/');
+        folder = ScratchFolder(dir);
         input = folder + FontListFileName;
         nativeInput = QFile::encodeName(input);
         QDir(folder).mkdir(QStringLiteral("fonts"));

@@ -74,12 +74,9 @@ struct Scratch {
     QByteArray fontFile;
 
     Scratch()
-        : dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/swted-fuzz-pages-XXXXXX")
-                                                           : QDir::tempPath() + QStringLiteral("/swted-fuzz-pages-XXXXXX"))
+        : dir(ScratchTemplate("pages"))
     {
-        if (!dir.isValid())
-            Broken("cannot make the scratch folder", dir.errorString());
-        folder = dir.path() + QLatin1Char('/');
+        folder = ScratchFolder(dir);
         fontFile = QFile::encodeName(folder + QStringLiteral("USER.FIF"));
         Write(QStringLiteral("Karven.fls"), "FONT-INFORMATION-FILE USER.FIF\n");
         for (const OptionsFile &f : OptionsFiles) {
