@@ -18,8 +18,10 @@ bool RegisterTest(const char *sourceFile, TestMain main);
 
 } // namespace swted::test
 
+// The names are the test class's own: several test files may be compiled
+// as one (a unity build).
 #define SWTED_TEST_ENTRY_(TestObject, ...)                                                                       \
-    static int swtedTestMain(int argc, char *argv[])                                                              \
+    static int swtedTestMain_##TestObject(int argc, char *argv[])                                                 \
     {                                                                                                             \
         QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                        \
         __VA_ARGS__                                                                                               \
@@ -27,7 +29,7 @@ bool RegisterTest(const char *sourceFile, TestMain main);
         QTEST_SET_MAIN_SOURCE_PATH                                                                                \
         return QTest::qExec(&tc, argc, argv);                                                                     \
     }                                                                                                             \
-    static const bool swtedTestRegistered = swted::test::RegisterTest(__FILE__, &swtedTestMain);
+    static const bool swtedTestRegistered_##TestObject = swted::test::RegisterTest(__FILE__, &swtedTestMain_##TestObject);
 
 #define SWTED_TEST_MAIN(TestObject) SWTED_TEST_ENTRY_(TestObject, QTEST_MAIN_SETUP())
 #define SWTED_TEST_GUILESS_MAIN(TestObject) SWTED_TEST_ENTRY_(TestObject, QTEST_QAPP_SETUP(QCoreApplication))

@@ -13,6 +13,27 @@
 
 namespace swted::test {
 
+// The golden files of the command-line tests.
+inline const QString Golden = QStringLiteral(SWTED_TEST_DATA "/golden/");
+
+// The pages by their index in the page table.
+inline constexpr int Plot = 0, Dimension = 1, Materials = 2, Welding = 3, System = 4, IsoStyle = 5, IContent = 6,
+                     Specials = 7;
+
+// TORVA_SWITCHES set (or unset, for null) for the life of the object.
+struct TorvaSwitches {
+    explicit TorvaSwitches(const char *value)
+    {
+        if (value)
+            qputenv("TORVA_SWITCHES", value);
+        else
+            qunsetenv("TORVA_SWITCHES");
+    }
+    ~TorvaSwitches() { qunsetenv("TORVA_SWITCHES"); }
+    TorvaSwitches(const TorvaSwitches &) = delete;
+    TorvaSwitches &operator=(const TorvaSwitches &) = delete;
+};
+
 // The types of the bundled configuration, in its order.
 inline QVector<FileType> StandardTypes()
 {

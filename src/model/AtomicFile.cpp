@@ -130,11 +130,6 @@ SaveTarget ResolveSaveTarget(const QString &path, bool force)
 
 namespace {
 
-QString Reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 const QByteArray TemporarySuffix = QByteArrayLiteral(".swted-tmp");
 // A dot, the name (cut to fit), a dot, up to five base-36 digits, the suffix.
 constexpr int TemporaryDecoration = 1 + 1 + 5 + 10;
@@ -259,7 +254,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, const Fil
 {
     auto fail = [&](int code) {
         if (error)
-            *error = Reason(code);
+            *error = ErrnoText(code);
         return false;
     };
 

@@ -25,7 +25,6 @@ namespace {
 const QByteArray LockPrefix = QByteArrayLiteral(".~lock.");
 const QByteArray LockHeading = QByteArrayLiteral("swted-lock");
 
-QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString UserName()
 {
@@ -175,7 +174,7 @@ bool TakeEditLock(const QString &path, bool replace, QString *error)
     const int fd = ::mkstemps(temporary.data(), 10);
     if (fd < 0) {
         if (error)
-            *error = Reason(errno);
+            *error = ErrnoText(errno);
         return false;
     }
     const QByteArray bytes = LockBytes(ThisSession());
@@ -186,7 +185,7 @@ bool TakeEditLock(const QString &path, bool replace, QString *error)
     if (!written) {
         ::unlink(temporary.constData());
         if (error)
-            *error = Reason(writeError);
+            *error = ErrnoText(writeError);
         return false;
     }
     // link() fails when the lock is there already, so two sessions never
@@ -196,7 +195,7 @@ bool TakeEditLock(const QString &path, bool replace, QString *error)
     const int code = errno;
     ::unlink(temporary.constData());
     if (result != 0 && error)
-        *error = Reason(code);
+        *error = ErrnoText(code);
     return result == 0;
 }
 

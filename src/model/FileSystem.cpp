@@ -74,8 +74,6 @@ void AppendUtf8(QByteArray &out, char32_t c)
     }
 }
 
-QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 QString KindOfMode(mode_t mode)
 {
     if (S_ISREG(mode))
@@ -198,18 +196,18 @@ bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error, qin
     // rewinds, a serial line hangs up).
     struct stat st;
     if (::stat(native.constData(), &st) != 0)
-        return fail(Reason(errno));
+        return fail(ErrnoText(errno));
     if (const QString why = refusal(st); !why.isEmpty())
         return fail(why);
     // Opened without blocking, so a FIFO put in its place since answers at
     // once; only a regular file is read.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return fail(Reason(errno));
+        return fail(ErrnoText(errno));
     if (::fstat(fd, &st) != 0) {
         const int code = errno;
         ::close(fd);
-        return fail(Reason(code));
+        return fail(ErrnoText(code));
     }
     if (const QString why = refusal(st); !why.isEmpty()) {
         ::close(fd);
@@ -226,7 +224,7 @@ bool ReadRegularFile(const QString &path, QByteArray &bytes, QString *error, qin
         if (got < 0) {
             const int code = errno;
             ::close(fd);
-            return fail(Reason(code));
+            return fail(ErrnoText(code));
         }
         if (got == 0)
             break;
@@ -307,5 +305,7 @@ int LinkCountOf(const QString &path)
         return 0;
     return static_cast<int>(st.st_nlink);
 }
+
+QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 } // namespace swted

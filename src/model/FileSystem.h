@@ -21,6 +21,9 @@ QStringList ArgumentsFromNative(int argc, char **argv);
 // in a name or a lock file would act on the terminal it is printed to).
 QString Printable(const QString &text);
 
+// The system's text for an errno value ("No space left on device").
+QString ErrnoText(int error);
+
 // What a read saw of a file: its size and a hash of its bytes, to tell later
 // whether someone else has changed it.
 struct DiskStamp {

@@ -14,14 +14,6 @@ namespace {
 const QString VexaDescriptionFile = QStringLiteral("VEXA.DES");
 const QString TorvaDescriptionFile = QStringLiteral("TORVA.DES");
 
-QString WithoutLeadingBlanks(const QString &s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == QLatin1Char(' '))
-        ++i;
-    return s.mid(i);
-}
-
 } // namespace
 
 QString RebuildHeadLines(OptionsDocument &doc)
@@ -287,6 +279,14 @@ WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QS
     doc.RebuildSwitchLines = false;
     doc.OnDisk = StampOf(bytes);
     return {true, QString(), false, removed};
+}
+
+QString WithoutLeadingBlanks(const QString &s)
+{
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == QLatin1Char(' '))
+        ++i;
+    return s.mid(i);
 }
 
 } // namespace swted

@@ -81,4 +81,7 @@ WriteOutcome WriteOptionsFile(OptionsDocument &doc, SwitchStore &store, const QS
 // The lines a write produces, in order (used by the writer and the tests).
 QStringList OutputLines(const OptionsDocument &doc);
 
+// A line's tail as it is written after the value: its leading blanks gone.
+QString WithoutLeadingBlanks(const QString &s);
+
 } // namespace swted

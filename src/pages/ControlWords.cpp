@@ -20,13 +20,17 @@ QString CaptionAsShown(const QString &caption)
     return t.simplified();
 }
 
-namespace {
-
-// Panel and frame captions that start with '~' are only keys: no title.
 QString TitleOf(const QString &caption)
 {
     return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption);
 }
+
+bool EditsSwitch(const ControlEntry &c)
+{
+    return c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0 && c.switchNumber <= SwitchCount;
+}
+
+namespace {
 
 // The value of the positions a control edits, as the digit buffer holds
 // them; the whole value for a control of the whole switch.
@@ -40,14 +44,6 @@ int32_t ValueOfPositions(const ControlEntry &c, int32_t value)
     return RangeValue(s, c.start, c.width);
 }
 
-bool EditsSwitch(const ControlEntry &c)
-{
-    return c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0 && c.switchNumber <= SwitchCount;
-}
-
-} // namespace
-
-namespace {
 
 // The title an uncaptioned control is named by: its frame's, else its panel's.
 QString TitleOver(const ControlEntry &c)

@@ -17,6 +17,13 @@ struct UserFontSession;
 // ("Tees && C&rosses" reads "Tees & Crosses").
 QString CaptionAsShown(const QString &caption);
 
+// A panel's or frame's title as the page shows it; empty for a caption that
+// is only a key ('~').
+QString TitleOf(const QString &caption);
+
+// A control that edits positions of a switch, and so can differ from the file.
+bool EditsSwitch(const ControlEntry &c);
+
 // The name a screen reader announces for a list or field the page builds
 // from its entry: its caption; a control without one is named by the title
 // of its frame (else its panel), and a list by its first item too when

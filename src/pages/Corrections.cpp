@@ -44,9 +44,6 @@ int RangeOf(const Digits &d, int start, int width)
     return v;
 }
 
-// Panel and frame keys that start with '~' have no title.
-QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption); }
-
 // What names the control for the user: its caption, else its frame, its
 // first option or its panel.
 QString NameOf(const ControlEntry &c)
@@ -54,12 +51,12 @@ QString NameOf(const ControlEntry &c)
     QString name;
     if (!c.caption.isEmpty())
         name = CaptionAsShown(c.caption);
-    else if (!Title(c.frame).isEmpty())
-        name = Title(c.frame);
+    else if (!TitleOf(c.frame).isEmpty())
+        name = TitleOf(c.frame);
     else if (c.bind == Bind::Options && !c.items.isEmpty())
         name = CaptionAsShown(c.items.first());
     else
-        name = Title(c.panel);
+        name = TitleOf(c.panel);
     while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' ')))
         name.chop(1);
     return name.isEmpty() ? PositionsText(c) : name;
@@ -68,7 +65,7 @@ QString NameOf(const ControlEntry &c)
 QString SettingOf(const PageDescription &page, const ControlEntry &c)
 {
     QStringList parts{CaptionAsShown(page.tabCaption)};
-    for (const QString &part : {Title(c.panel), NameOf(c)}) {
+    for (const QString &part : {TitleOf(c.panel), NameOf(c)}) {
         if (!part.isEmpty() && part != parts.last())
             parts << part;
     }

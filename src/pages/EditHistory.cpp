@@ -1,5 +1,6 @@
 #include "pages/EditHistory.h"
 
+#include "pages/ControlWords.h"
 #include "pages/PageDescriptions.h"
 #include "pages/PageLogic.h"
 #include "pages/UserFontGroup.h"
@@ -79,12 +80,6 @@ bool PositionsDiffer(const ControlEntry &c, int32_t a, int32_t b)
 }
 
 namespace {
-
-// A control that edits positions of a switch, and so can differ from the file.
-bool EditsSwitch(const ControlEntry &c)
-{
-    return c.bind != Bind::Rule && c.bind != Bind::Label && c.switchNumber > 0 && c.switchNumber <= SwitchCount;
-}
 
 } // namespace
 

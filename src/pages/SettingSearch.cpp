@@ -13,9 +13,6 @@ namespace swted {
 
 namespace {
 
-// Panel and frame keys that start with '~' have no title.
-QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption); }
-
 // group: the caption of the group a page builds the control into, if any.
 QString NameOf(const ControlEntry &c, const QString &group)
 {
@@ -23,15 +20,15 @@ QString NameOf(const ControlEntry &c, const QString &group)
         return CaptionAsShown(c.caption).trimmed();
     if (c.customBuild && !group.isEmpty())
         return group;
-    if (!Title(c.frame).isEmpty())
-        return Title(c.frame);
+    if (!TitleOf(c.frame).isEmpty())
+        return TitleOf(c.frame);
     // A list or group without a caption of its own is named by its first
     // choice: its panel's title alone would name every list of the panel.
     if (!c.items.isEmpty() && !c.items.first().trimmed().isEmpty()) {
         const QString first = c.bind == Bind::List ? c.items.first().trimmed() : CaptionAsShown(c.items.first());
         return first + (c.items.size() > 1 ? QStringLiteral(" \u2026") : QString());
     }
-    return Title(c.panel);
+    return TitleOf(c.panel);
 }
 
 // The first sentence of a tip, on one line.
@@ -146,11 +143,11 @@ QVector<SettingHit> SearchSettings(const QString &query, const SettingFilter &ke
                 items << (c.bind == Bind::List ? item : CaptionAsShown(item));
             const TipEntry *tip = page.Tip(c.help);
             const QString tipText = tip ? tip->text : QString();
-            const int rank = Rank(words, c, {CaptionAsShown(c.caption), CaptionAsShown(c.unit)}, {Title(c.panel), Title(c.frame)}, items,
+            const int rank = Rank(words, c, {CaptionAsShown(c.caption), CaptionAsShown(c.unit)}, {TitleOf(c.panel), TitleOf(c.frame)}, items,
                                   tipText);
             if (rank < 0)
                 continue;
-            SettingHit hit{index, c.subPage, Title(c.panel), Title(c.frame), c.name, NameOf(c, groups.value(c.panel)),
+            SettingHit hit{index, c.subPage, TitleOf(c.panel), TitleOf(c.frame), c.name, NameOf(c, groups.value(c.panel)),
                            c.switchNumber, FirstSentence(tipText)};
             // One row per setting: the digits of one size in two fields,
             // a group and the list inside it, are one.

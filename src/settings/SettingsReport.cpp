@@ -29,7 +29,7 @@ QString Words(const QString &value) { return value.isEmpty() ? QStringLiteral("(
 
 // A panel's or frame's title as the page shows it; empty for one that is
 // only a key ('~').
-QString Title(const QString &caption)
+QString ReportTitle(const QString &caption)
 {
     if (caption.startsWith(QLatin1Char('~')))
         return QString();
@@ -181,7 +181,7 @@ QString SettingsReportHtml(const SettingsReportInput &input)
             for (int k : panel.settings) {
                 if (input.nonDefaultOnly && isDefault(k))
                     continue;
-                const QString f = Title(e.settings[k].setting->control->frame);
+                const QString f = ReportTitle(e.settings[k].setting->control->frame);
                 if (f != frame && !f.isEmpty())
                     rows += QStringLiteral("<tr><td class=\"frame\" colspan=\"2\">%1</td></tr>\n").arg(Html(f));
                 frame = f;
@@ -192,7 +192,7 @@ QString SettingsReportHtml(const SettingsReportInput &input)
             if (rows.isEmpty())
                 continue;
             any = true;
-            const QString title = Title(panel.title);
+            const QString title = ReportTitle(panel.title);
             if (!title.isEmpty())
                 h += QStringLiteral("<h3>%1</h3>\n").arg(Html(title));
             h += QStringLiteral("<table class=\"settings\" width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">\n")

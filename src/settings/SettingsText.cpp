@@ -11,7 +11,7 @@ namespace swted {
 
 namespace {
 
-QString Title(const QString &caption) { return caption.startsWith(QLatin1Char('~')) ? QString() : CaptionAsShown(caption).simplified(); }
+QString PlainTitle(const QString &caption) { return TitleOf(caption).simplified(); }
 
 QJsonValue PositionsJson(const ControlEntry &c)
 {
@@ -26,8 +26,8 @@ void AddPlace(QJsonObject &o, const Setting &s)
     o[QStringLiteral("key")] = s.key;
     o[QStringLiteral("page")] = CaptionAsShown(s.description->tabCaption);
     o[QStringLiteral("subPage")] = c.subPage;
-    o[QStringLiteral("panel")] = Title(c.panel);
-    o[QStringLiteral("frame")] = Title(c.frame);
+    o[QStringLiteral("panel")] = PlainTitle(c.panel);
+    o[QStringLiteral("frame")] = PlainTitle(c.frame);
     o[QStringLiteral("caption")] = CaptionAsShown(c.caption).simplified();
     o[QStringLiteral("control")] = c.name;
     o[QStringLiteral("kind")] = SettingKind(c);
@@ -42,7 +42,7 @@ QString Cell(const QString &text) { return text.isEmpty() ? QStringLiteral("\u20
 QString SettingCaption(const Setting &s)
 {
     const ControlEntry &c = *s.control;
-    for (const QString &name : {CaptionAsShown(c.caption).simplified(), Title(c.frame), Title(c.panel)}) {
+    for (const QString &name : {CaptionAsShown(c.caption).simplified(), PlainTitle(c.frame), PlainTitle(c.panel)}) {
         if (!name.isEmpty())
             return name;
     }
@@ -79,9 +79,9 @@ QString SettingsReference()
         }
         const SettingShown &d = defaults.settings[i];
         md += QStringLiteral("\n### `%1`\n\n").arg(s.key);
-        QString where = QStringLiteral("Sub-page %1 \u203a %2").arg(c.subPage).arg(Cell(Title(c.panel)));
-        if (!Title(c.frame).isEmpty())
-            where += QStringLiteral(" \u203a ") + Title(c.frame);
+        QString where = QStringLiteral("Sub-page %1 \u203a %2").arg(c.subPage).arg(Cell(PlainTitle(c.panel)));
+        if (!PlainTitle(c.frame).isEmpty())
+            where += QStringLiteral(" \u203a ") + PlainTitle(c.frame);
         md += QStringLiteral("- Where: %1 \u203a %2 (`%3`, %4)\n")
                   .arg(where, Cell(CaptionAsShown(c.caption).simplified()), c.name, SettingKind(c));
         md += QStringLiteral("- Switch: %1\n").arg(PositionsText(c).mid(7));

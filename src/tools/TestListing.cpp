@@ -1,6 +1,7 @@
 #include "tools/TestListing.h"
 
 #include "model/OptionsDocument.h"
+#include "model/OptionsWriter.h"
 #include "model/SwitchStore.h"
 
 #include <QtGlobal>
@@ -25,14 +26,6 @@ void AppendLines(QString &out, const QStringList &lines, int count, bool indent)
 }
 
 QString Blanks(int count) { return QString(qMax(count, 0), QLatin1Char(' ')); }
-
-QString WithoutLeadingBlanks(const QString &s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == QLatin1Char(' '))
-        ++i;
-    return s.mid(i);
-}
 
 void AppendSwitchTable(QString &out, const OptionsDocument &doc, const SwitchStore &store)
 {

@@ -13,10 +13,8 @@ using namespace swted::test;
 
 namespace {
 
-const QString Golden = QStringLiteral(SWTED_TEST_DATA "/golden/");
 
-using Run = CliRun;
-Run Cli(const QStringList &args) { return RunSwtedCli(args); }
+CliRun Cli(const QStringList &args) { return RunSwtedCli(args); }
 
 } // namespace
 
@@ -53,7 +51,7 @@ private slots:
     {
         QFETCH(QString, name);
         const QString path = Copy(name);
-        Run r = Cli(WithProg({"show", path}));
+        CliRun r = Cli(WithProg({"show", path}));
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.out, ReadBytes(Golden + "expected/" + name + ".values"));
@@ -84,7 +82,7 @@ private slots:
         QFETCH(QString, expected);
         const QString path = Copy("BLOCK.OPT");
         const QString out = work->filePath(target);
-        Run r = Cli(WithProg({"convert", path, out}));
+        CliRun r = Cli(WithProg({"convert", path, out}));
         QCOMPARE(r.status, 0);
         QCOMPARE(ReadBytes(out), ReadBytes(Golden + "expected/" + expected));
         // The conversion question went to standard error, answered Yes.
@@ -102,7 +100,7 @@ private slots:
     void convertSameTypeAndRefusedExtension()
     {
         const QString path = Copy("BLOCK.OPT");
-        Run r = Cli(WithProg({"convert", path, work->filePath("copy.opt")}));
+        CliRun r = Cli(WithProg({"convert", path, work->filePath("copy.opt")}));
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(ReadBytes(work->filePath("copy.opt")), ReadBytes(Golden + "expected/BLOCK.OPT.saved"));
@@ -115,7 +113,7 @@ private slots:
 
     void types()
     {
-        Run r = Cli(WithProg({"types"}));
+        CliRun r = Cli(WithProg({"types"}));
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QByteArray("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"
                                    "OPL|OPTIONS LIST|0|SWITCH|3|1\n"
@@ -139,7 +137,7 @@ private slots:
     void setSwitches()
     {
         const QString path = Copy("BLOCK.OPT");
-        Run r = Cli(WithProg({"set", path, "1=0", "140=-2147483648", "70=2147483647"}));
+        CliRun r = Cli(WithProg({"set", path, "1=0", "140=-2147483648", "70=2147483647"}));
         QCOMPARE(r.status, 0);
         r = Cli(WithProg({"show", path}));
         const QList<QByteArray> lines = r.out.split('\n');
@@ -163,7 +161,7 @@ private slots:
         const QString b = work->filePath("broken.OPT");
         WriteBytes(b, "no table here\r\n");
         const QString c = Copy("LIST.OPL");
-        Run r = Cli(WithProg({"rewrite", a, b, c}));
+        CliRun r = Cli(WithProg({"rewrite", a, b, c}));
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, "Test String 'KARVEN_OPTIONS_BLOCK' not found in " + b.toUtf8() + "\n");
         QCOMPARE(ReadBytes(a), ReadBytes(Golden + "expected/BLOCK.OPT.saved"));
@@ -173,7 +171,7 @@ private slots:
 
     void readFailuresAndMessages()
     {
-        Run r = Cli(WithProg({"show", work->filePath("none.OPT")}));
+        CliRun r = Cli(WithProg({"show", work->filePath("none.OPT")}));
         QCOMPARE(r.status, 1);
         QVERIFY(r.err.startsWith("Cannot read " + work->filePath("none.OPT").toUtf8() + ":\n"));
 
@@ -203,7 +201,7 @@ private slots:
         QFile::copy(QStringLiteral(SWTED_SOURCE_DIR "/examples/PLANT.OPL"), clean);
         QFile(clean).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         const QByteArray cleanBytes = ReadBytes(clean);
-        Run r = Cli(Data({"lint", clean}));
+        CliRun r = Cli(Data({"lint", clean}));
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QByteArray());
 
@@ -276,7 +274,7 @@ private slots:
         const QByteArray sheet = path.toLocal8Bit()
             + ": switch 14: -7 will be saved as 2 (a negative value reads as 0; PAPER SETTINGS: 0 is shown as the default)\n";
 
-        Run r = Cli(Data({"set", path, "14=-7", "10=99999", "53=99", "5=0"}));
+        CliRun r = Cli(Data({"set", path, "14=-7", "10=99999", "53=99", "5=0"}));
         QCOMPARE(r.status, 0);
         QVERIFY2(r.err.contains("swted-cli: warning: " + path.toLocal8Bit() + ": switch 14: -7 is stored as asked; the "
                                 "editor will save it as 2 (a negative value reads as 0; PAPER SETTINGS: 0 is shown as the default)\n"),
@@ -293,7 +291,7 @@ private slots:
         }
         QVERIFY(named.contains(sheet));
         QVERIFY(named.contains(": switch 53: 99 will be saved as "));
-        const Run dry = Cli(Data({"normalize", "--dry-run", path}));
+        const CliRun dry = Cli(Data({"normalize", "--dry-run", path}));
         QCOMPARE(dry.status, 4);
         QCOMPARE(dry.out, named);
 
@@ -348,7 +346,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
-        Run r = Cli(Data({"lint", opt}));
+        CliRun r = Cli(Data({"lint", opt}));
         QCOMPARE(r.status, 1);
         QCOMPARE(r.out, opt.toLocal8Bit() + ": The Path for font file was not correctly set.\n" + opt.toLocal8Bit()
                             + ": Terminating application.\n");
@@ -366,13 +364,13 @@ private slots:
         QCOMPARE(Cli(WithProg({"convert", "a.opt"})).status, 2);
         QCOMPARE(Cli({"--program-dir"}).status, 2);
         QCOMPARE(Cli({"--bogus", "types"}).status, 2);
-        Run help = Cli({"--help"});
+        CliRun help = Cli({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage: swted-cli [--program-dir DIR] [--force] COMMAND ..."));
-        Run version = Cli({"--version"});
+        CliRun version = Cli({"--version"});
         QCOMPARE(version.out, "swted-cli " + swted::VersionNumber().toUtf8() + "\n");
 
-        Run r = Cli({"--program-dir", work->path(), "types"});
+        CliRun r = Cli({"--program-dir", work->path(), "types"});
         QCOMPARE(r.status, 3);
         QCOMPARE(r.err, "Cannot find SWTED.INI.  Please ensure this file is in the directory '" + work->path().toUtf8() + "'.\n");
 
@@ -389,7 +387,7 @@ private slots:
         QVERIFY(r.out.startsWith("OPT|KARVEN OPTIONS FILE|0|KARVEN_OPTIONS_BLOCK|2|14\n"));
         qputenv("SWTED_PROGRAM_DIR", QFile::encodeName(work->filePath("none")));
         r = Cli({"types"});
-        const Run named = Cli(WithProg({"types"}));
+        const CliRun named = Cli(WithProg({"types"}));
         qunsetenv("SWTED_PROGRAM_DIR");
         QCOMPARE(r.status, 3);
         QCOMPARE(r.err, "Cannot find SWTED.INI.  Please ensure this file is in the directory '" + work->filePath("none").toUtf8() + "'.\n");
@@ -423,7 +421,7 @@ private slots:
             WriteBytes(backup, oldBackup);
         disk.FillLeaving(free);
 
-        const Run r = Cli({"set", file, "5=1"});
+        const CliRun r = Cli({"set", file, "5=1"});
         QCOMPARE(r.status, 1);
         if (failing == "PLANT.BAK")
             QCOMPARE(r.err, "Cannot make the backup copy " + backup.toUtf8() + " of " + file.toUtf8()
@@ -447,7 +445,7 @@ private slots:
         const QString path = work->filePath("huge.OPT");
         WriteBytes(path, "KARVEN_OPTIONS_BLOCK\r\n\r\n" + QByteArray(1000000, '7') + " 2 3\r\n"
                              + QByteArray("0\r\n").repeated(9));
-        Run r = Cli(WithProg({"show", path}));
+        CliRun r = Cli(WithProg({"show", path}));
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, "Cannot read " + path.toUtf8() + ":\nthe value '" + QByteArray(40, '7')
                             + "...' of Option Switch 1 on line 3 is outside the range of -2147483648 to 2147483647.\n");

@@ -23,16 +23,15 @@ using namespace swted::test;
 
 namespace {
 
-const QString Golden = QStringLiteral(SWTED_TEST_DATA "/golden/");
 const QString CliPath = QStringLiteral(SWTED_BINARY_DIR "/swted-cli");
 
-struct Run {
+struct Finished {
     int status = -1; // -2: did not finish in time (it hangs)
     QByteArray out;
     QByteArray err;
 };
 
-Run Exec(const QString &program, const QStringList &args, const QString &folder)
+Finished Exec(const QString &program, const QStringList &args, const QString &folder)
 {
     QProcess p;
     p.setWorkingDirectory(folder);
@@ -40,9 +39,9 @@ Run Exec(const QString &program, const QStringList &args, const QString &folder)
     if (!p.waitForFinished(10000)) {
         p.kill();
         p.waitForFinished();
-        return Run{-2, p.readAllStandardOutput(), p.readAllStandardError()};
+        return Finished{-2, p.readAllStandardOutput(), p.readAllStandardError()};
     }
-    return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+    return Finished{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
                p.readAllStandardError()};
 }
 
@@ -90,13 +89,13 @@ class TestCliShared : public QObject {
         QFile(At(name)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         return At(name);
     }
-    Run Cli(const QStringList &args) const
+    Finished Cli(const QStringList &args) const
     {
         return Exec(CliPath, QStringList{"--program-dir", prog} + args, work->path());
     }
     // A bash command line in the work folder, $'...' for names as bytes;
     // "$CLI" is swted-cli with the program folder given.
-    Run Sh(const QString &script) const
+    Finished Sh(const QString &script) const
     {
         return Exec("/bin/bash",
                     {"-c", "CLI() { \"" + CliPath + "\" --program-dir \"" + prog + "\" \"$@\"; }; " + script},
@@ -121,7 +120,7 @@ private slots:
         QVERIFY(WriteRaw(Raw(work->path(), "JOB\xff.OPT"), block));
         QVERIFY(WriteRaw(Raw(work->path(), "JOB\xef\xbf\xbd.OPT"), block));
 
-        Run r = Sh("CLI set $'JOB\\xff.OPT' 1=5");
+        Finished r = Sh("CLI set $'JOB\\xff.OPT' 1=5");
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QByteArray());
         r = Sh("CLI show $'JOB\\xff.OPT'");
@@ -148,7 +147,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, shown);
-        const Run r = Sh("CLI show $'" + name + "'");
+        const Finished r = Sh("CLI show $'" + name + "'");
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, "Cannot read " + shown + ":\nNo such file or directory\n");
     }
@@ -194,7 +193,7 @@ private slots:
         const QByteArray before = ReadBytes(At(leadsTo));
         QVERIFY(QFile::link(leadsTo, At(link)));
 
-        const Run r = Cli(command);
+        const Finished r = Cli(command);
         QCOMPARE(r.status, status);
         if (status != 0)
             QVERIFY2(r.err.contains("Cannot save " + link.toUtf8() + ":\n" + refusal.toUtf8()), r.err.constData());
@@ -236,7 +235,7 @@ private slots:
         for (const char *name : {"JOB.OPT", "NEW.OPL", "Karven.fls", ".~lock.PLANT.OPL#"})
             QVERIFY(::mkfifo(QFile::encodeName(At(name)).constData(), 0644) == 0);
 
-        const Run r = Exec(CliPath, QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + command, work->path());
+        const Finished r = Exec(CliPath, QStringList{"--program-dir", SWTED_SOURCE_DIR "/data"} + command, work->path());
         QCOMPARE(r.status, status);
         QCOMPARE(r.err, message);
         for (const char *name : {"JOB.OPT", "NEW.OPL"})
@@ -282,7 +281,7 @@ private slots:
         if (force)
             args << "--force";
         args << "set" << path << "1=5";
-        const Run r = otherUser ? Exec(setpriv, QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", CliPath} + args,
+        const Finished r = otherUser ? Exec(setpriv, QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", CliPath} + args,
                                        work->path())
                                 : Exec(CliPath, args, work->path());
         QCOMPARE(r.status, status);
@@ -314,7 +313,7 @@ private slots:
         QFETCH(QString, stem);
         const QString path = Copy("BLOCK.OPT", stem + ".OPT");
         QVERIFY(QFileInfo::exists(path));
-        const Run r = Cli({"set", path, "1=5"});
+        const Finished r = Cli({"set", path, "1=5"});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(Values(path)[0], QByteArray("1 5"));
@@ -342,7 +341,7 @@ private slots:
         const int held = ::open(QFile::encodeName(At(".F1.OPT.held1.swted-tmp")).constData(), O_RDONLY);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
 
-        Run r = Cli({"rewrite", path});
+        Finished r = Cli({"rewrite", path});
         ::close(held);
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, path.toUtf8() + ": removed 3 temporary files left by interrupted saves\n");
@@ -402,7 +401,7 @@ private slots:
         QStringList args;
         if (force)
             args << "--force";
-        const Run r = Cli(args << "set" << given << "1=5");
+        const Finished r = Cli(args << "set" << given << "1=5");
         QCOMPARE(r.status, status);
         QCOMPARE(ReadBytes(lockPath), lock); // another's lock is never taken away
         if (status == 0) {

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include <QtTest>
 
 using namespace swted;
@@ -19,10 +20,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int Plot = 0;
-constexpr int Materials = 2;
-constexpr int IsoStyle = 5;
-constexpr int Specials = 7;
 
 } // namespace
 

@@ -21,7 +21,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int IsoStyle = 5;
 constexpr int MaterialList = 2;
 const QString LineBreak = QStringLiteral("\r\n");
 

@@ -1,6 +1,7 @@
 // The rules of the pages run on page states alone: no window, no widget, no
 // QApplication.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "StateHarness.h"
 #include "pages/Bindings.h"
 #include "pages/XDimension_1.h"
@@ -15,7 +16,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int Plot = 0, Dimensioning = 1, Welding = 3, System = 4;
 
 // Every control of a page that the run type restricts is greyed, and no
 // other.
@@ -245,7 +245,7 @@ private slots:
 
     void dimensioningStandouts()
     {
-        StateHarness h(Dimensioning);
+        StateHarness h(Dimension);
         h.Set(4, 2); // text size code 2: standout 16, overall 24
         h.Layout();
         QCOMPARE(h["Opt_118_text"].text, QStringLiteral("24"));
@@ -265,7 +265,7 @@ private slots:
 
     void dimensioningSupportsAndUsaStyle()
     {
-        StateHarness h(Dimensioning);
+        StateHarness h(Dimension);
         QCOMPARE(h.RoundTrip(40, 6), 6);
         QCOMPARE(h["Opt_40_Combo"].index, 4);
         QVERIFY(h.Messages().isEmpty());
@@ -279,7 +279,7 @@ private slots:
 
     void dimensioningAllInches()
     {
-        StateHarness h(Dimensioning);
+        StateHarness h(Dimension);
         h.Set(41, 100000);
         h.Layout();
         QVERIFY(h["Chk_Opt41_Pos6And7"].checked);
@@ -298,7 +298,7 @@ private slots:
         h.Layout();
         QCOMPARE(h["lbl81AUnits"].text, QStringLiteral("mm's"));
         QCOMPARE(h["lbl81BUnits"].text, QStringLiteral("mm's"));
-        StateHarness restricted(Dimensioning, true);
+        StateHarness restricted(Dimension, true);
         restricted.Layout();
         restricted.Tick("Chk_Opt41_Pos6And7", false);
         QVERIFY(!restricted["Opt_41_Text"].enabled);

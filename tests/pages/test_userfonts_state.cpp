@@ -2,6 +2,7 @@
 // list page (switch 27) on page states: set-up by options file type, the
 // check box and list handlers, the read-back, and the fatal stops.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "StateHarness.h"
 
 #include "pages/EditHistory.h"
@@ -16,10 +17,9 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int IsoStyle = 5;
 constexpr int MaterialList = 2;
 
-const QString CrLf = QStringLiteral("\r\n");
+const QString Eol = QStringLiteral("\r\n");
 
 // Sorted as the lists show them: the blank after the keyword comes first.
 const char *const Fonts = "! fonts of the test plant\n"
@@ -218,8 +218,8 @@ private slots:
         iso.Layout();
         QCOMPARE(iso.prompts.messages.size(), 1);
         const Message &m = iso.prompts.messages.first();
-        QCOMPARE(m.text, QStringLiteral("Unable to set font number  77") + CrLf
-                             + QStringLiteral("Font does not exist in font file ") + CrLf + written);
+        QCOMPARE(m.text, QStringLiteral("Unable to set font number  77") + Eol
+                             + QStringLiteral("Font does not exist in font file ") + Eol + written);
         QCOMPARE(m.title, QStringLiteral("Options Editor"));
         QCOMPARE(int(m.icon), int(MessageIcon::Exclamation));
         QCOMPARE(int(m.buttons), int(MessageButtons::Ok));
@@ -240,7 +240,7 @@ private slots:
             h.Tick(onIso ? "ChkStyleFontFile" : "ChkMaterialsFontFile", true);
             QCOMPARE(h.prompts.messages.size(), 1);
             const Message &f8 = h.prompts.messages.first();
-            QCOMPARE(f8.text, QStringLiteral("Unable to set font number 88") + CrLf
+            QCOMPARE(f8.text, QStringLiteral("Unable to set font number 88") + Eol
                                   + QStringLiteral("Using first available user defined font."));
             QCOMPARE(f8.title, onIso ? QStringLiteral("swted") : QStringLiteral("Options Editor"));
             QCOMPARE(int(f8.icon), int(MessageIcon::Information));
@@ -368,16 +368,16 @@ private slots:
         QTest::addColumn<QByteArray>("fonts");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        const QString end = CrLf + QStringLiteral("Terminating application.");
+        const QString end = Eol + QStringLiteral("Terminating application.");
         QTest::newRow("F3 OPT record without .FIF")
             << "OPT" << QByteArray("-152 /fonts/USER\n") << QByteArray(Fonts)
             << QStringLiteral("The Path for font file was not correctly set.") + end << "Options Editor";
         QTest::newRow("F4 OPT") << "OPT" << QByteArray("-152 /C:\\NONE\\USER.FIF\n") << QByteArray(Fonts)
-                                << QStringLiteral("The font file C:\\NONE\\USER.FIF does not exist. ") + CrLf
+                                << QStringLiteral("The font file C:\\NONE\\USER.FIF does not exist. ") + Eol
                                        + "Please modify the options file and restart the Options Editor." + end
                                 << "Options Editor";
         QTest::newRow("F4 IDF") << "IDF" << QByteArray("-152 /none/\n-1 USER.FIF\n-10 X\n") << QByteArray(Fonts)
-                                << QStringLiteral("The font file none/USER.FIF does not exist. ") + CrLf
+                                << QStringLiteral("The font file none/USER.FIF does not exist. ") + Eol
                                        + "Please modify the IDF file and restart the Options Editor." + end
                                 << "Options Editor";
         QTest::newRow("F7 font line without digits")
@@ -447,7 +447,7 @@ private slots:
         FontJob(job);
         UserFontSession session = job.Session();
         session.optionsPath = job.dir.filePath(QStringLiteral("GONE.OPT"));
-        const QString tail = CrLf + QStringLiteral("Please ensure the file exists and restart the Options Editor.") + CrLf
+        const QString tail = Eol + QStringLiteral("Please ensure the file exists and restart the Options Editor.") + Eol
             + QStringLiteral("Terminating application.");
         StateHarness iso(IsoStyle);
         iso.fonts = &session;

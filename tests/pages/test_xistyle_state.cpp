@@ -1,5 +1,6 @@
 // The rules of the iso style page on its page state: no window.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "StateHarness.h"
 #include "model/NumberText.h"
 #include "pages/Bindings.h"
@@ -13,7 +14,6 @@ using namespace swted::XIStyle_1;
 
 namespace {
 
-constexpr int IsoStyle = 5;
 const int Switches[] = {4, 7, 19, 20, 21, 38, 42, 67, 68, 70, 73, 76, 95, 97, 99, 100, 101, 102, 108, 111, 112, 114, 120};
 
 QString T(const char *s) { return QString::fromLatin1(s); }

@@ -1,5 +1,6 @@
 // The rules of the material list page on page states: no window.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "StateHarness.h"
 #include "pages/Bindings.h"
 #include "pages/XMaterials_1.h"
@@ -9,7 +10,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int Materials = 2;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The rules of the specials page on its page state, without a window.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "pages/Bindings.h"
 #include "pages/XSpecial_1.h"
 #include "StateHarness.h"
@@ -19,18 +20,7 @@ QString Range(int n, int start, int value, int maximum)
         .arg(maximum);
 }
 
-struct TorvaSwitches {
-    explicit TorvaSwitches(const char *value)
-    {
-        if (value)
-            qputenv("TORVA_SWITCHES", value);
-        else
-            qunsetenv("TORVA_SWITCHES");
-    }
-    ~TorvaSwitches() { qunsetenv("TORVA_SWITCHES"); }
-};
 
-constexpr int Specials = 7;
 
 } // namespace
 

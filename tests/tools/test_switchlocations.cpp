@@ -6,11 +6,13 @@
 #include "tools/SwitchLocations.h"
 
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include <QtTest>
 #include <map>
 #include <memory>
 
 using namespace swted;
+using namespace swted::test;
 
 namespace {
 
@@ -46,7 +48,6 @@ QString At(int page, int subPage)
     return Where(LocationRow{page, subPage, 0, 0});
 }
 
-constexpr int Plot = 0, Dimension = 1, Materials = 2, Welding = 3, System = 4, IStyle = 5, IContent = 6, Special = 7;
 
 // Switches that the location list of the find window gives no page for
 // (83 among them, which the welding page edits).
@@ -184,10 +185,10 @@ private slots:
         QTest::newRow("-53") << "-53" << "not supported";
         QTest::newRow("hexadecimal 35") << "&H23" << At(Plot, 2);
         // The pages still to come: found there once they are built.
-        QTest::newRow("blanks before 7") << "  7" << (PageAvailable(IStyle) ? At(IStyle, 1) : "not supported");
+        QTest::newRow("blanks before 7") << "  7" << (PageAvailable(IsoStyle) ? At(IsoStyle, 1) : "not supported");
         QTest::newRow("17") << "17" << (PageAvailable(IContent) ? At(IContent, 3) : "not supported");
         QTest::newRow("74") << "74" << (PageAvailable(Materials) ? At(Materials, 4) : "not supported");
-        QTest::newRow("82") << "82" << (PageAvailable(Special) ? At(Special, 2) : "not supported");
+        QTest::newRow("82") << "82" << (PageAvailable(Specials) ? At(Specials, 2) : "not supported");
     }
     void findsTheEdgeCases()
     {

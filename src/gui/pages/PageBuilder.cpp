@@ -168,7 +168,7 @@ QWidget *PageWindow::BuildSubPage(int k)
     for (const PanelEntry &p : definition.panels) {
         if (p.subPage != k)
             continue;
-        auto *box = new QGroupBox(TitleOf(p.caption), frame);
+        auto *box = new QGroupBox(BoxTitle(p.caption), frame);
         box->setObjectName(QStringLiteral("Panel_") + QString(p.caption).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_")));
         grids.insert(box, PanelGrid(box));
         panels.insert(PanelKey(k, p.caption), box);
@@ -221,7 +221,7 @@ QGridLayout *PageWindow::GridFor(const ControlEntry &c)
         // bottom of its sub-page.
         QWidget *frame = framesByNumber.value(c.subPage);
         auto *grid = static_cast<QGridLayout *>(static_cast<QVBoxLayout *>(frame->layout())->itemAt(0)->layout());
-        panel = new QGroupBox(TitleOf(c.panel), frame);
+        panel = new QGroupBox(BoxTitle(c.panel), frame);
         grids.insert(panel, PanelGrid(panel));
         panels.insert(PanelKey(c.subPage, c.panel), panel);
         grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
@@ -231,7 +231,7 @@ QGridLayout *PageWindow::GridFor(const ControlEntry &c)
     const QString key = PanelKey(c.subPage, c.panel, c.frame);
     QGroupBox *inner = innerFrames.value(key);
     if (!inner) {
-        inner = new QGroupBox(TitleOf(c.frame), panel);
+        inner = new QGroupBox(BoxTitle(c.frame), panel);
         grids.insert(inner, PanelGrid(inner));
         innerFrames.insert(key, inner);
         QGridLayout *pg = grids.value(panel);

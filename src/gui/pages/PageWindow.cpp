@@ -197,10 +197,10 @@ QString PageWindow::StepCaption(const QString &name) const
     if (auto *button = qobject_cast<QAbstractButton *>(w); button && !CaptionAsShown(button->text()).isEmpty())
         return CaptionAsShown(button->text());
     // A control without a caption of its own is named by the title over it.
-    if (c && !CaptionAsShown(TitleOf(c->frame)).isEmpty())
-        return CaptionAsShown(TitleOf(c->frame));
-    if (c && !CaptionAsShown(TitleOf(c->panel)).isEmpty())
-        return CaptionAsShown(TitleOf(c->panel));
+    if (c && !CaptionAsShown(BoxTitle(c->frame)).isEmpty())
+        return CaptionAsShown(BoxTitle(c->frame));
+    if (c && !CaptionAsShown(BoxTitle(c->panel)).isEmpty())
+        return CaptionAsShown(BoxTitle(c->panel));
     if (!w && optionGroups.contains(name) && !optionGroups.value(name).isEmpty())
         w = optionGroups.value(name).first();
     for (QWidget *p = w ? w->parentWidget() : nullptr; p && p != this; p = p->parentWidget()) {

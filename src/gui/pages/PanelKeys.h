@@ -13,7 +13,7 @@ inline QString PanelKey(int subPage, const QString &panel, const QString &frame 
 
 // The title of a panel or frame: a caption starting with '~' is only a key,
 // for one without a title; one given in two lines shows on one.
-inline QString TitleOf(const QString &caption)
+inline QString BoxTitle(const QString &caption)
 {
     return caption.startsWith(QLatin1Char('~')) ? QString() : QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }

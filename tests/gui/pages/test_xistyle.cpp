@@ -1,6 +1,7 @@
 // The iso style page driven through its widgets, and the example window of
 // switch 73.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "pages/SettingSearch.h"
 #include "PageHarness.h"
 #include "pages/Bindings.h"
@@ -16,7 +17,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int IsoStyle = 5;
 
 QString T(const char *s) { return QString::fromLatin1(s); }
 

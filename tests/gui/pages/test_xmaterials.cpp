@@ -1,5 +1,6 @@
 // The material list page driven through its widgets.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "pages/XMaterials_1.h"
 #include "PageHarness.h"
 #include "pages/SettingSearch.h"
@@ -12,7 +13,6 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int Materials = 2;
 
 } // namespace
 

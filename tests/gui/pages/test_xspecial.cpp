@@ -1,6 +1,7 @@
 // The specials page and the TORVA window on screen, driven through their
 // widgets.
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "gui/pages/TorvaWindow.h"
 #include "pages/XSpecial_1.h"
 #include "gui/pages/XSpecial_1View.h"
@@ -17,18 +18,7 @@ using namespace swted::test;
 
 namespace {
 
-constexpr int Specials = 7;
 
-struct TorvaSwitches {
-    explicit TorvaSwitches(const char *value)
-    {
-        if (value)
-            qputenv("TORVA_SWITCHES", value);
-        else
-            qunsetenv("TORVA_SWITCHES");
-    }
-    ~TorvaSwitches() { qunsetenv("TORVA_SWITCHES"); }
-};
 
 QPushButton *TorvaButton(PageHarness &h, int subPage)
 {

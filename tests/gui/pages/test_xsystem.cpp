@@ -1,4 +1,5 @@
 #include "TestRegistry.h"
+#include "TestSupport.h"
 #include "pages/XSystem_1.h"
 #include "PageHarness.h"
 
@@ -12,10 +13,6 @@ namespace {
 const QString Range55 = QStringLiteral("The value of Option Switch 55, starting at position 1 was 9. This is outside the "
                                        "allowable range of 0 to 2. The value will therefore be set to the default value of 0.");
 
-struct TorvaSwitches {
-    explicit TorvaSwitches(const char *value) { qputenv("TORVA_SWITCHES", value); }
-    ~TorvaSwitches() { qunsetenv("TORVA_SWITCHES"); }
-};
 } // namespace
 
 class TestXSystem : public QObject {
