@@ -166,6 +166,8 @@ private:
     void EnterNoFileState();
     void EnterFileState();
     void ShowFirstPage(int extraWidthTwips, bool centre);
+    // The window's size for the page frame, with the room ShowFirstPage was given.
+    QSize SizeForFrame() const;
     // After every successful read: the testing listing, when it is on.
     void FileRead();
     // Puts the page on screen at the corner every page takes.
@@ -179,6 +181,17 @@ private:
     // Builds, hidden, every page not built yet: the page frame is then
     // known before the window takes its size, and no visit waits for a build.
     void PreparePages();
+    // Start-up with the page frame remembered from an earlier run: only the
+    // first page is built before the window shows; the others are built one
+    // at a time while the program is idle, and the frame is checked when
+    // the last one is (a page of another size is made up for at once).
+    void PrepareNextPageWhenIdle();
+    void PrepareNextPage();
+    void SettlePageFrame();
+    // What the page frame depends on: the program, Qt, style, font, screen
+    // and the pages available.
+    QString PageFrameSignature() const;
+    bool AllPagesBuilt() const;
 
     Editor &editor;
     QMdiArea *mdiArea;
@@ -192,6 +205,15 @@ private:
     std::array<QPointer<QMdiSubWindow>, PageCount> parkedPages{};
     // The size every page window takes: room for the largest page whole.
     QSize pageFrame;
+    // The page frame is the one remembered, until every page is built.
+    bool frameRemembered = false;
+    bool preparing = false; // a page is to be built when the program is idle
+    bool prepareAfterPaint = false; // from the first paint of the client area on
+    // The window's size as the first page gave it; a frame found different
+    // later resizes it again while the user has not resized it.
+    QSize sizeForFirstPage;
+    QSize frameForFirstPage;
+    int firstPageExtraTwips = 0;
     QPointer<TipWindow> tipWindow;
     std::unique_ptr<ComparedFile> compared;
     Comparison comparison;

@@ -8,9 +8,13 @@
 #include "pages/PageTable.h"
 #include "shell/Editor.h"
 #include "shell/FileCommands.h"
+#include "shell/ProgramFolder.h"
 #include "shell/Prompts.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QStyle>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -23,18 +27,36 @@ namespace swted {
 
 void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
 {
+    // The first start (or one with another font, style or screen) builds
+    // every page to know the frame; later ones take it as remembered.
+    if (!pageFrame.isValid() && !AllPagesBuilt()) {
+        if (editor.recentFiles.Remembered(QStringLiteral("PageFrameOf")).toString() == PageFrameSignature()) {
+            pageFrame = editor.recentFiles.Remembered(QStringLiteral("PageFrame")).toSize();
+            frameRemembered = pageFrame.isValid();
+        }
+    }
     PageWindow *page = OpenPage(0);
     UpdateTitle();
+    // The other pages are built once this one is painted.
+    prepareAfterPaint = frameRemembered;
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
+    firstPageExtraTwips = extraWidthTwips;
+    ResizeOnScreen(SizeForFrame(), centre);
+    sizeForFirstPage = size();
+    frameForFirstPage = pageFrame;
+    PlaceActivePage();
+}
+
+QSize MainWindow::SizeForFrame() const
+{
     // The client area fits the page frame, the size of the largest page,
     // with room around it; never smaller than what the menus need. A page
     // switch leaves the window as it is.
-    const int w = pageFrame.width() + TwipsToPixels(extraWidthTwips, this);
+    const int w = pageFrame.width() + TwipsToPixels(firstPageExtraTwips, this);
     const int h = pageFrame.height() + TwipsToPixels(600, this) + menuBar()->sizeHint().height()
         + searchBar->sizeHint().height() + statusBar()->sizeHint().height();
-    ResizeOnScreen(QSize(qMax(w, minimumSizeHint().width()), h), centre);
-    PlaceActivePage();
+    return QSize(qMax(w, minimumSizeHint().width()), h);
 }
 
 PageWindow *MainWindow::ActivePage() const
@@ -56,7 +78,8 @@ PageWindow *MainWindow::OpenPage(int index)
 {
     if (pageWindows[index])
         return qobject_cast<PageWindow *>(pageWindows[index]->widget());
-    PreparePages();
+    if (!frameRemembered)
+        PreparePages();
     QMdiSubWindow *sub = parkedPages[index];
     PageWindow *page = nullptr;
     if (sub) {
@@ -134,11 +157,97 @@ QMdiSubWindow *MainWindow::BuildPageWindow(int index)
 
 void MainWindow::PreparePages()
 {
+    const bool built = AllPagesBuilt();
     for (const PageEntry &entry : PageTable) {
         const int index = entry.index;
         if (!pageWindows[index] && !parkedPages[index] && PageAvailable(index))
             parkedPages[index] = BuildPageWindow(index);
     }
+    if (!built && AllPagesBuilt())
+        SettlePageFrame();
+}
+
+bool MainWindow::AllPagesBuilt() const
+{
+    for (const PageEntry &entry : PageTable) {
+        if (!pageWindows[entry.index] && !parkedPages[entry.index] && PageAvailable(entry.index))
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::PrepareNextPageWhenIdle()
+{
+    if (preparing || !frameRemembered)
+        return;
+    preparing = true;
+    // A zero timer runs once the events waiting (a click, a key, a paint)
+    // are handled: one page at a time, so none waits for more than one build.
+    QTimer::singleShot(0, this, &MainWindow::PrepareNextPage);
+}
+
+void MainWindow::PrepareNextPage()
+{
+    preparing = false;
+    if (!frameRemembered || stopping || exiting)
+        return;
+    // Not under a question or dialog, nor without a file: later.
+    if (QApplication::activeModalWidget() || !editor.file.FileLoaded) {
+        preparing = true;
+        QTimer::singleShot(100, this, &MainWindow::PrepareNextPage);
+        return;
+    }
+    for (const PageEntry &entry : PageTable) {
+        const int index = entry.index;
+        if (!pageWindows[index] && !parkedPages[index] && PageAvailable(index)) {
+            parkedPages[index] = BuildPageWindow(index);
+            PrepareNextPageWhenIdle();
+            return;
+        }
+    }
+    SettlePageFrame();
+}
+
+void MainWindow::SettlePageFrame()
+{
+    QSize frame;
+    for (const auto *subs : {&pageWindows, &parkedPages}) {
+        for (const auto &sub : *subs) {
+            if (sub)
+                frame = frame.expandedTo(qobject_cast<PageWindow *>(sub->widget())->WholeSize());
+        }
+    }
+    // (Builds since the start have widened pageFrame: what counts is the
+    // frame the window was sized for.)
+    const bool differs = frameRemembered && frame != frameForFirstPage;
+    frameRemembered = false;
+    pageFrame = frame;
+    const QString signature = PageFrameSignature();
+    if (editor.recentFiles.Remembered(QStringLiteral("PageFrameOf")).toString() != signature
+        || editor.recentFiles.Remembered(QStringLiteral("PageFrame")).toSize() != frame) {
+        editor.recentFiles.Remember(QStringLiteral("PageFrameOf"), signature);
+        editor.recentFiles.Remember(QStringLiteral("PageFrame"), frame);
+    }
+    // The remembered frame was not this run's (a font file's names, say,
+    // widen a list): the window takes the size the first start would have
+    // given it, unless the user has sized it since.
+    if (differs && isVisible() && size() == sizeForFirstPage && !isMinimized() && !isMaximized() && !isFullScreen()) {
+        ResizeOnScreen(SizeForFrame(), false);
+        sizeForFirstPage = size();
+    }
+    PlaceActivePage();
+}
+
+QString MainWindow::PageFrameSignature() const
+{
+    QStringList pages;
+    for (const PageEntry &entry : PageTable)
+        pages << (PageAvailable(entry.index) ? QStringLiteral("1") : QStringLiteral("0"));
+    return QStringList{VersionNumber(), QString::fromLatin1(qVersion()), QGuiApplication::platformName(),
+                       style()->name(), font().toString(), QString::number(logicalDpiX()),
+                       QString::number(devicePixelRatioF()), pages.join(QString()),
+                       editor.config.RunTypeRestricted ? QStringLiteral("restricted") : QStringLiteral("full")}
+        .join(QLatin1Char('|'));
 }
 
 bool MainWindow::GoToPage(PageWindow *current, int index)

@@ -92,4 +92,19 @@ void RecentFiles::Store(const QStringList &paths)
     settings->sync();
 }
 
+QVariant RecentFiles::Remembered(const QString &key) const
+{
+    return settings ? settings->value(key) : rememberedInMemory.value(key);
+}
+
+void RecentFiles::Remember(const QString &key, const QVariant &value)
+{
+    if (!settings) {
+        rememberedInMemory.insert(key, value);
+        return;
+    }
+    settings->setValue(key, value);
+    settings->sync();
+}
+
 } // namespace swted

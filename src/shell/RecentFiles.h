@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <memory>
 
 class QSettings;
@@ -39,11 +40,17 @@ public:
     // The form paths are compared in.
     static QString Normalised(const QString &path);
 
+    // Besides the list, what the window remembers from one run to the next
+    // in the same place (the size of its pages); a null value when unknown.
+    QVariant Remembered(const QString &key) const;
+    void Remember(const QString &key, const QVariant &value);
+
 private:
     void Store(const QStringList &paths);
 
     std::unique_ptr<QSettings> settings;
     QStringList memory;
+    QVariantMap rememberedInMemory;
 };
 
 } // namespace swted

@@ -160,8 +160,9 @@ void PageWindow::DescribeControls()
         if (c.bind == Bind::Rule || c.bind == Bind::Label || c.switchNumber <= 0)
             continue;
         // What it edits, and the key that names the setting outside the window.
-        const Setting *setting = SettingOfControl(definition.index, c.name);
-        const QString key = setting ? setting->key : QString();
+        // (Made from this page's description: the table of every page's
+        // settings is not needed to build one page.)
+        const QString key = IsSetting(c) ? SettingKeyOf(definition, c) : QString();
         const QString edits = PositionsText(c) + (key.isEmpty() ? QString() : QStringLiteral("\nKey: ") + key);
         QVector<QWidget *> targets;
         if (optionGroups.contains(c.name)) {
