@@ -221,6 +221,7 @@ private:
     QPointer<EditWindow> editWindow;
     bool testingTool = false;
     bool unsavedChanges = false; // as last shown by UpdateEditState
+    int editStateHeld = 0;       // while a page switch is under way: UpdateEditState waits
     QString savedNote;           // "Saved NAME" while it is shown
     int savedNotes = 0;          // notes shown so far; only the last one's timer clears it
     static constexpr int SavedNoteMs = 5000;

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTabBar>
@@ -200,7 +201,13 @@ void MainWindow::PrepareNextPage()
     for (const PageEntry &entry : PageTable) {
         const int index = entry.index;
         if (!pageWindows[index] && !parkedPages[index] && PageAvailable(index)) {
-            parkedPages[index] = BuildPageWindow(index);
+            // Built, and laid out at the size it will show in, so that its
+            // first visit is as quick as any later one.
+            if (QMdiSubWindow *sub = BuildPageWindow(index)) {
+                parkedPages[index] = sub;
+                FitPage(sub);
+                sub->widget()->layout()->activate();
+            }
             PrepareNextPageWhenIdle();
             return;
         }
@@ -253,20 +260,25 @@ QString MainWindow::PageFrameSignature() const
 bool MainWindow::GoToPage(PageWindow *current, int index)
 {
     editor.history.Seal(); // typing on the page left is a step complete
-    // The target is laid out from the store before the page being left is
-    // stored back.
-    if (!pageWindows[index]) {
-        if (!OpenPage(index))
-            return false;
-    } else {
-        PageWindow *target = qobject_cast<PageWindow *>(pageWindows[index]->widget());
-        if (!target->LayoutForm())
-            return false;
-        pageWindows[index]->show();
-        mdiArea->setActiveSubWindow(pageWindows[index]);
+    {
+        // The menus and status bar are brought up to date once, at the end.
+        ++editStateHeld;
+        const auto release = qScopeGuard([this] { --editStateHeld; });
+        // The target is laid out from the store before the page being left
+        // is stored back.
+        if (!pageWindows[index]) {
+            if (!OpenPage(index))
+                return false;
+        } else {
+            PageWindow *target = qobject_cast<PageWindow *>(pageWindows[index]->widget());
+            if (!target->LayoutForm())
+                return false;
+            pageWindows[index]->show();
+            mdiArea->setActiveSubWindow(pageWindows[index]);
+        }
+        if (current && current->Definition().index != index)
+            UnloadPage(current);
     }
-    if (current && current->Definition().index != index)
-        UnloadPage(current);
     // The page on screen now compares with the store as the page left has
     // stored it.
     UpdateEditState();

@@ -35,6 +35,8 @@ QString StepCommandText(const QString &command, const EditOrigin *step)
 // edit, page switch, undo, redo, reset, Default All and save ends here.
 void MainWindow::UpdateEditState()
 {
+    if (editStateHeld > 0)
+        return;
     mnuEditUndo->setEnabled(editor.file.FileLoaded && editor.history.CanUndo());
     mnuEditRedo->setEnabled(editor.file.FileLoaded && editor.history.CanRedo());
     mnuEditUndo->setText(StepCommandText(QStringLiteral("&Undo"), editor.history.NextUndo()));

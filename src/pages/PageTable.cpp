@@ -31,9 +31,8 @@ QStringList TabCaptionsInStripOrder()
 
 int PageIndexOfCaption(const QString &caption)
 {
-    const QString upper = caption.toUpper();
     for (const PageEntry &p : PageTable) {
-        if (upper.compare(QString::fromLatin1(p.caption).toUpper(), Qt::CaseInsensitive) == 0)
+        if (caption.compare(QLatin1String(p.caption), Qt::CaseInsensitive) == 0)
             return p.index;
     }
     return -1;
