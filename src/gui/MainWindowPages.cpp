@@ -38,8 +38,17 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     }
     PageWindow *page = OpenPage(0);
     UpdateTitle();
-    // The other pages are built once this one is painted.
+    // The other pages are built once this one is painted (or after half a
+    // second, should no paint of the client area come).
     prepareAfterPaint = frameRemembered;
+    if (prepareAfterPaint) {
+        QTimer::singleShot(500, this, [this] {
+            if (!prepareAfterPaint)
+                return;
+            prepareAfterPaint = false;
+            PrepareNextPageWhenIdle();
+        });
+    }
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
     firstPageExtraTwips = extraWidthTwips;
@@ -192,8 +201,11 @@ void MainWindow::PrepareNextPage()
     preparing = false;
     if (!frameRemembered || stopping || exiting)
         return;
-    // Not under a question or dialog, nor without a file: later.
-    if (QApplication::activeModalWidget() || !editor.file.FileLoaded) {
+    // Without a file, when the next one shows its first page; under a
+    // question or dialog, later.
+    if (!editor.file.FileLoaded)
+        return;
+    if (QApplication::activeModalWidget()) {
         preparing = true;
         QTimer::singleShot(100, this, &MainWindow::PrepareNextPage);
         return;
