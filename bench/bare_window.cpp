@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +16,16 @@ int main(int argc, char *argv[])
     file->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     window.resize(640, 480);
     window.show();
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    QTimer::singleShot(0, &app, [] {
+        // As the editor: how long after the run began (SWTED_START_NS,
+        // nanoseconds since the epoch) the window was shown.
+        if (qEnvironmentVariableIsSet("SWTED_START_NS")) {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+            std::printf("shown after: %lld us\n", (ns - qgetenv("SWTED_START_NS").toLongLong()) / 1000);
+            std::fflush(stdout);
+        }
+        QApplication::quit();
+    });
     return app.exec();
 }

@@ -10,10 +10,18 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// Microseconds from a moment given in nanoseconds since the epoch to now.
+long long MicrosecondsSince(long long startNs)
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return (std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() - startNs) / 1000;
+}
 
 // --version and --help are options only when alone on the command line:
 // any other command line names the file to open, spaces and all.
@@ -70,12 +78,16 @@ int main(int argc, char *argv[])
     if (prompts.Ended())
         return prompts.Status();
     // For the start-up benchmark and the package check: leave once the first
-    // page is on screen, saying which window and page were shown.
+    // page is on screen, saying which window and page were shown (and, given
+    // the moment the run began in SWTED_START_NS, nanoseconds since the
+    // epoch, how long after it).
     if (qEnvironmentVariableIsSet("SWTED_EXIT_AFTER_SHOW")) {
         QTimer::singleShot(0, &app, [&window] {
             const swted::PageWindow *page = window.ActivePage();
             std::printf("shown: %s | %s\n", qPrintable(window.windowTitle()),
                         page ? qPrintable(page->Definition().tabCaption) : "");
+            if (qEnvironmentVariableIsSet("SWTED_START_NS"))
+                std::printf("shown after: %lld us\n", MicrosecondsSince(qgetenv("SWTED_START_NS").toLongLong()));
             std::fflush(stdout);
             QApplication::quit();
         });
