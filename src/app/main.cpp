@@ -62,7 +62,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(swted::VersionNumber());
     // The desktop matches the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.swted.Swted"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.swted.Swted"), QIcon(QStringLiteral(":/swted/icon.png"))));
     swted::QtPrompts prompts;
     swted::Editor editor(prompts);
     // File > Recent Files is kept in the user's settings, never beside the program.
@@ -92,5 +91,12 @@ int main(int argc, char *argv[])
             QApplication::quit();
         });
     }
+    // The icon from the desktop's icon theme (the program's own where the
+    // theme has none), once the first page is on screen: the first search
+    // of a theme's folders takes longer than building the page.
+    QObject::connect(&window, &swted::MainWindow::FirstPageShown, &app, [] {
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(QStringLiteral("org.swted.Swted"), QIcon(QStringLiteral(":/swted/icon.png"))));
+    });
     return app.exec();
 }

@@ -227,11 +227,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == searchField && SearchFieldEvent(event))
         return true;
-    if (watched == mdiArea->viewport() && event->type() == QEvent::Paint && prepareAfterPaint) {
-        // The first page is on screen: the others are built from now on.
-        prepareAfterPaint = false;
-        PrepareNextPageWhenIdle();
-    }
+    if (watched == mdiArea->viewport() && event->type() == QEvent::Paint && (prepareAfterPaint || !firstPageShown))
+        FirstPagePainted();
     if (watched == mdiArea->viewport() && event->type() == QEvent::Resize) {
         if (!isMinimized())
             PlaceActivePage();

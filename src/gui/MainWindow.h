@@ -113,6 +113,11 @@ public:
     // made by someone else reported.
     void ReviewFileOnDisk();
 
+signals:
+    // The first page is on screen (painted, or half a second after it
+    // showed): what it does not need is done from now on.
+    void FirstPageShown();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -187,6 +192,7 @@ private:
     // the last one is (a page of another size is made up for at once).
     void PrepareNextPageWhenIdle();
     void PrepareNextPage();
+    void FirstPagePainted();
     void SettlePageFrame();
     // What the page frame depends on: the program, Qt, style, font, screen
     // and the pages available.
@@ -209,6 +215,7 @@ private:
     bool frameRemembered = false;
     bool preparing = false; // a page is to be built when the program is idle
     bool prepareAfterPaint = false; // from the first paint of the client area on
+    bool firstPageShown = false;
     // The window's size as the first page gave it; a frame found different
     // later resizes it again while the user has not resized it.
     QSize sizeForFirstPage;

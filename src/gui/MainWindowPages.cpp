@@ -41,14 +41,8 @@ void MainWindow::ShowFirstPage(int extraWidthTwips, bool centre)
     // The other pages are built once this one is painted (or after half a
     // second, should no paint of the client area come).
     prepareAfterPaint = frameRemembered;
-    if (prepareAfterPaint) {
-        QTimer::singleShot(500, this, [this] {
-            if (!prepareAfterPaint)
-                return;
-            prepareAfterPaint = false;
-            PrepareNextPageWhenIdle();
-        });
-    }
+    if (prepareAfterPaint || !firstPageShown)
+        QTimer::singleShot(500, this, &MainWindow::FirstPagePainted);
     if (!page || isMinimized() || isMaximized() || isFullScreen())
         return;
     firstPageExtraTwips = extraWidthTwips;
@@ -184,6 +178,23 @@ bool MainWindow::AllPagesBuilt() const
             return false;
     }
     return true;
+}
+
+void MainWindow::FirstPagePainted()
+{
+    if (!firstPageShown) {
+        firstPageShown = true;
+        QTimer::singleShot(0, this, [this] {
+            // The clear button's icon comes from the desktop's icon theme,
+            // whose first search takes longer than building the first page.
+            searchField->setClearButtonEnabled(true);
+            emit FirstPageShown();
+        });
+    }
+    if (prepareAfterPaint) {
+        prepareAfterPaint = false;
+        PrepareNextPageWhenIdle();
+    }
 }
 
 void MainWindow::PrepareNextPageWhenIdle()

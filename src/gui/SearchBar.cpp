@@ -26,7 +26,7 @@ void MainWindow::BuildSearch()
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("txtSearchSettings"));
     searchField->setPlaceholderText(QStringLiteral("Search settings (Ctrl+F)"));
-    searchField->setClearButtonEnabled(true);
+    // Its clear button comes once the first page is on screen.
     searchField->setFixedWidth(searchField->fontMetrics().averageCharWidth() * 26);
     searchField->setAccessibleName(QStringLiteral("Search settings"));
     searchBar = addToolBar(QStringLiteral("Search"));

@@ -136,11 +136,17 @@ private slots:
         editor->recentFiles.Remember(signatureKey, signature);
         editor->recentFiles.Remember(frameKey, stale.isValid() ? stale : learnt);
         window = std::make_unique<MainWindow>(*editor);
+        // What the first page does not need (the search field's clear
+        // button, whose icon the icon theme gives) comes once it is shown.
+        QSignalSpy shown(window.get(), &MainWindow::FirstPageShown);
         QVERIFY(window->StartUp(job, prog));
         QCOMPARE(window->findChildren<PageWindow *>().size(), 1);
+        QVERIFY(!window->searchField->isClearButtonEnabled());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_COMPARE(window->findChildren<PageWindow *>().size(), AvailablePagesInStripOrder().size());
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(window->searchField->isClearButtonEnabled());
         QTRY_COMPARE(editor->recentFiles.Remembered(frameKey).toSize(), learnt);
         if (stale.isValid()) {
             // Sized again for the frame found (the window is shown now: no
